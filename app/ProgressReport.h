@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include "ProgressBarModel.h"
+
+// What a transfer needs of the progress window it reports in: the caption, two
+// lines, two bars, and an immediate repaint. Tests record it; windows show it.
+class ProgressReport {
+public:
+    virtual ~ProgressReport() = default;
+
+    virtual void Reset() = 0;
+    virtual void SetCaption(const QString& caption) = 0;
+    virtual void SetLine1(const QString& text) = 0;
+    virtual void SetLine2(const QString& text) = 0;
+    virtual ProgressBarModel& StepBar() = 0;
+    virtual ProgressBarModel& TotalBar() = 0;
+    // Shows the texts and bars at once.
+    virtual void Refresh() = 0;
+    virtual void Hide() = 0;
+
+    // Called regularly while a transfer waits or moves data. Returning false
+    // aborts the transfer, which then fails.
+    virtual bool Poll() { return true; }
+};
