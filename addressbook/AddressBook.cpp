@@ -14,22 +14,6 @@ QString BookMessage(BookResult result) {
     return {};
 }
 
-bool IsBlank(const FormAddress& address) {
-    return std::none_of(address.begin(), address.end(), [](const AddressPart& p) { return p; });
-}
-
-Octets TakeAddress(const FormAddress& address) {
-    Octets octets{};
-    for (int i = 0; i < 4; ++i) {
-        octets[i] = address[i].value_or(0);
-    }
-    return octets;
-}
-
-FormAddress FilledAddress(const Octets& octets) {
-    return {octets[0], octets[1], octets[2], octets[3]};
-}
-
 void ClearBook(AddressBook& book) { book = AddressBook{}; }
 
 void ResetForm(RecordForm& form) { form = RecordForm{}; }

@@ -26,10 +26,6 @@ struct AddressBook {
     std::vector<AddressRecord> records;
 };
 
-// One part of a typed address: empty, or 0 to 255.
-using AddressPart = std::optional<uint8_t>;
-using FormAddress = std::array<AddressPart, 4>;
-
 // The record being edited.
 struct RecordForm {
     FormAddress ipAddress{};
@@ -43,11 +39,6 @@ enum class BookResult { Done, MaximumReached, InvalidParams };
 
 // The message users see for a refused change; empty for Done.
 QString BookMessage(BookResult result);
-
-bool IsBlank(const FormAddress& address);
-// The four parts with empty ones read as 0.
-Octets TakeAddress(const FormAddress& address);
-FormAddress FilledAddress(const Octets& octets);
 
 void ClearBook(AddressBook& book);
 void ResetForm(RecordForm& form);

@@ -1,5 +1,6 @@
 #include "DottedAddress.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -47,4 +48,20 @@ Octets ParseDottedAddress(const QByteArray& text) {
 QByteArray DottedText(const Octets& octets) {
     return QByteArray::number(octets[0]) + '.' + QByteArray::number(octets[1]) + '.' +
            QByteArray::number(octets[2]) + '.' + QByteArray::number(octets[3]);
+}
+
+bool IsBlank(const FormAddress& address) {
+    return std::none_of(address.begin(), address.end(), [](const AddressPart& p) { return p; });
+}
+
+Octets TakeAddress(const FormAddress& address) {
+    Octets octets{};
+    for (int i = 0; i < 4; ++i) {
+        octets[i] = address[i].value_or(0);
+    }
+    return octets;
+}
+
+FormAddress FilledAddress(const Octets& octets) {
+    return {octets[0], octets[1], octets[2], octets[3]};
 }

@@ -6,6 +6,8 @@
 #include <sched.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
+#include <linux/capability.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -163,4 +165,55 @@ TEST(Probe, OnlyTheMatchingEchoReplyCountsAsAnAnswer) {
     }
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: answered with nobody there, 2: fooled by a "
                                          "foreign datagram, 3: missed its own reply";
+}
+
+namespace {
+
+// Without the right to open raw sockets, but allowed datagram ICMP sockets, in a
+// namespace of its own. Exit codes: 0 all well, 77 cannot be arranged here.
+int ProbeWithoutRawSockets() {
+    if (::unshare(CLONE_NEWNET) != 0) {
+        return 77;
+    }
+    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    ifreq lo{};
+    std::strncpy(lo.ifr_name, "lo", IFNAMSIZ - 1);
+    ::ioctl(fd, SIOCGIFFLAGS, &lo);
+    lo.ifr_flags |= IFF_UP;
+    if (::ioctl(fd, SIOCSIFFLAGS, &lo) != 0) {
+        return 77;
+    }
+    std::ofstream("/proc/sys/net/ipv4/ping_group_range") << "0 2147483647";
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    ::syscall(SYS_capget, &header, data);
+    data[0].effective &= ~(1u << CAP_NET_RAW);
+    if (::syscall(SYS_capset, &header, data) != 0) {
+        return 77;
+    }
+    const int raw = ::socket(AF_INET, SOCK_RAW, IPPROTO_ICMP);
+    if (raw >= 0) {
+        return 77;
+    }
+    const int32_t before = PeekCounter();
+    if (!PingHost("127.0.0.1", 1000)) {
+        return 1;
+    }
+    return PeekCounter() == before + 1 ? 0 : 2;
+}
+
+}  // namespace
+
+TEST(Probe, DatagramSocketServesWhereRawSocketsAreRefused) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(ProbeWithoutRawSockets());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77) {
+        GTEST_SKIP() << "cannot drop raw sockets in a namespace here";
+    }
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }

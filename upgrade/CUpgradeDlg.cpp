@@ -1,0 +1,362 @@
+#include "CUpgradeDlg.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "CAboutDlg.h"
+#include "CIPAddressCtrl.h"
+#include "DottedAddress.h"
+#include "FileError.h"
+#include "Help.h"
+#include "IconSet.h"
+#include "Platform.h"
+#include "ResourceIds.h"
+#include "Texts.h"
+
+namespace {
+
+constexpr int kMaxRows = 254;
+enum Column { ColNumber, ColAddress, ColUserId, ColPassword, ColPasswordReal };
+constexpr int kBytesRole = Qt::UserRole;
+constexpr int kStatusRole = Qt::UserRole + 1;
+
+QString MaskPassword(const QByteArray& password) { return QString(password.size(), '*'); }
+
+// The bytes of a field: those it was filled from while its text is unchanged.
+QByteArray FieldBytes(const QString& text, const QByteArray& filledFrom) {
+    return text == QString::fromLocal8Bit(filledFrom) ? filledFrom : text.toLocal8Bit();
+}
+
+QByteArray CellBytes(const QTreeWidgetItem* item, int column) {
+    return item->data(column, kBytesRole).toByteArray();
+}
+
+void SetCell(QTreeWidgetItem* item, int column, const QByteArray& bytes) {
+    item->setText(column, QString::fromLocal8Bit(bytes));
+    item->setData(column, kBytesRole, bytes);
+}
+
+}  // namespace
+
+CUpgradeDlg::CUpgradeDlg() : m_commands(this) {
+    setWindowTitle("Upgrade");
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    QMenuBar* menu = m_commands.MakeMenuBar({
+        {"&File",
+         {{"&New", ids::CmdNew},
+          {"&Open", ids::CmdOpen},
+          {"&Save", ids::CmdSave},
+          {nullptr, 0},
+          {"&Exit", ids::CmdExit}}},
+        {"&Record",
+         {{"&Add", ids::CmdAdd},
+          {"&Modify", ids::CmdModify},
+          {"&Delete", ids::CmdDelete},
+          {"&Reset fields", ids::CmdResetFields}}},
+        {"Upgrade",
+         {{"Check connections", ids::CmdCheckConnections},
+          {nullptr, 0},
+          {"Upgrade selection", ids::CmdUpgradeSelection},
+          {"Upgrade list", ids::CmdUpgradeList}}},
+        {"&Help", {{"Help", ids::CmdHelp}, {"About Varnel Pro", ids::CmdAbout}}},
+    });
+    const int menuHeight = menu->sizeHint().height();
+    SetTopOffset(menuHeight);
+    SetClientSize(242, 266);
+    menu->setGeometry(0, 0, width(), menuHeight);
+    m_wndToolBar = m_commands.MakeToolBar({ids::CmdNew, ids::CmdOpen, ids::CmdSave, 0, ids::CmdAdd,
+                                           ids::CmdModify, ids::CmdDelete, ids::CmdResetFields, 0,
+                                           ids::CmdCheckConnections, ids::CmdUpgradeSelection,
+                                           ids::CmdUpgradeList, 0, ids::CmdHelp, ids::CmdAbout});
+    m_wndToolBar->setGeometry(0, menuHeight, width(), m_wndToolBar->sizeHint().height());
+
+    Group("FTP", 5, 20, 230, 89);
+    Label("IP Address", 16, 36, 44, 15);
+    m_ctlAddress = Place(new CIPAddressCtrl(this), 65, 36, 110, 15);
+    Label("User ID", 15, 60, 45, 15);
+    m_userIdEdit = Place(new QLineEdit(this), 65, 60, 50, 15);
+    Label("Password", 125, 60, 45, 15);
+    m_passwordEdit = Place(new QLineEdit(this), 175, 60, 50, 15);
+    m_passwordEdit->setEchoMode(QLineEdit::Password);
+    for (QLineEdit* edit : {m_userIdEdit, m_passwordEdit}) {
+        edit->setAlignment(Qt::AlignCenter);
+    }
+    const std::pair<const char*, int> buttons[] = {{"Add", ids::CmdAdd},
+                                                   {"Modify", ids::CmdModify},
+                                                   {"Delete", ids::CmdDelete},
+                                                   {"Reset fields", ids::CmdResetFields}};
+    int x = 15;
+    for (const auto& [caption, command] : buttons) {
+        QPushButton* button = Button(caption, x, 86, 45, 15);
+        connect(button, &QPushButton::clicked, this, [this, c = command] { m_commands.Trigger(c); });
+        x += 55;
+    }
+
+    m_ctlList = Place(new QTreeWidget(this), 5, 120, 230, 140);
+    m_ctlList->setRootIsDecorated(false);
+    m_ctlList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_ctlList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_ctlList->setHeaderLabels({"#", "IP Address", "UserID", "Password", "PswReal"});
+    m_ctlList->setColumnHidden(ColPasswordReal, true);
+    QHeaderView* header = m_ctlList->header();
+    header->setSectionsClickable(false);
+    header->setSectionsMovable(false);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setDefaultAlignment(Qt::AlignCenter);
+    header->setEnabled(false);
+    QPalette palette = m_ctlList->palette();
+    palette.setBrush(QPalette::Inactive, QPalette::Highlight,
+                     palette.brush(QPalette::Active, QPalette::Highlight));
+    palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.brush(QPalette::Active, QPalette::HighlightedText));
+    m_ctlList->setPalette(palette);
+    m_imageList = {QIcon(icons::Path(ids::IconPennant)), QIcon(icons::Path(ids::IconUpgraded)),
+                   QIcon(icons::Path(ids::IconFailed)), QIcon(icons::Path(ids::IconReachable)),
+                   QIcon(icons::Path(ids::IconUnreachable))};
+    m_ctlList->setIconSize(QSize(16, 16));
+    connect(m_ctlList, &QTreeWidget::itemSelectionChanged, this, &CUpgradeDlg::ShowSelectedRow);
+    connect(m_ctlList, &QTreeWidget::itemChanged, this, &CUpgradeDlg::ShowSelectedRow);
+    connect(m_ctlList->model(), &QAbstractItemModel::rowsInserted, this, &CUpgradeDlg::FitColumns);
+
+    m_commands.Bind(ids::CmdNew, [this] { OnNew(); });
+    m_commands.Bind(ids::CmdOpen, [this] { OnOpen(); });
+    m_commands.Bind(ids::CmdSave, [this] { OnSave(); });
+    m_commands.Bind(ids::CmdExit, [this] { accept(); });
+    m_commands.Bind(ids::CmdAdd, [this] { OnAdd(); });
+    m_commands.Bind(ids::CmdModify, [this] { OnModify(); });
+    m_commands.Bind(ids::CmdDelete, [this] { OnDelete(); });
+    m_commands.Bind(ids::CmdResetFields, [this] { OnResetFields(); });
+    m_commands.Bind(ids::CmdCheckConnections, [this] { OnCheckConnections(); });
+    m_commands.Bind(ids::CmdUpgradeSelection, [this] { OnUpgradeSelection(); });
+    m_commands.Bind(ids::CmdUpgradeList, [this] { OnUpgradeList(); });
+    m_commands.Bind(ids::CmdHelp, [] { WinHelp(); });
+    m_commands.Bind(ids::CmdAbout, [] { CAboutDlg().DoModal(); });
+}
+
+bool CUpgradeDlg::OnInitDialog() {
+    ExchangeFieldsIn();
+    m_dlgProgress.Create(this);
+    setWindowIcon(QIcon(icons::Path(ids::IconApplication)));
+    setWindowTitle(m_nMode == UpgradeMode::AddressBook ? "Address Book Upgrade"
+                                                       : "Firmware Upgrade");
+    FitColumns();
+    if (!m_strDeviceListPath.isEmpty()) {
+        LoadList(m_strDeviceListPath);
+    }
+    m_ctlAddress->setFocus();
+    return true;
+}
+
+void CUpgradeDlg::FitColumns() {
+    const int width = m_ctlList->viewport()->width() & 0xFFFF;
+    const int widths[] = {45, 100, 80, width - 225, 0};
+    for (int column = 0; column < 5; ++column) {
+        m_ctlList->setColumnWidth(column, widths[column]);
+    }
+    m_ctlList->header()->setStretchLastSection(true);
+}
+
+int CUpgradeDlg::RowCount() const { return m_ctlList->topLevelItemCount(); }
+
+DeviceEntry CUpgradeDlg::Row(int row) const {
+    const QTreeWidgetItem* item = m_ctlList->topLevelItem(row);
+    return {CellBytes(item, ColAddress), CellBytes(item, ColUserId),
+            CellBytes(item, ColPasswordReal)};
+}
+
+DeviceStatus CUpgradeDlg::RowStatus(int row) const {
+    return static_cast<DeviceStatus>(m_ctlList->topLevelItem(row)->data(ColNumber, kStatusRole).toInt());
+}
+
+void CUpgradeDlg::SetRowStatus(int row, DeviceStatus status) {
+    QTreeWidgetItem* item = m_ctlList->topLevelItem(row);
+    item->setData(ColNumber, kStatusRole, status);
+    item->setIcon(ColNumber, m_imageList[status]);
+}
+
+QList<int> CUpgradeDlg::SelectedRows() const {
+    QList<int> rows;
+    for (int row = 0; row < RowCount(); ++row) {
+        if (m_ctlList->topLevelItem(row)->isSelected()) {
+            rows.append(row);
+        }
+    }
+    return rows;
+}
+
+void CUpgradeDlg::InsertRow(int position, const DeviceEntry& device) {
+    auto* item = new QTreeWidgetItem;
+    item->setText(ColNumber, QString::number(position + 1));
+    item->setData(ColNumber, kStatusRole, StatusNone);
+    item->setIcon(ColNumber, m_imageList[StatusNone]);
+    SetCell(item, ColAddress, device.ipAddress);
+    SetCell(item, ColUserId, device.userId);
+    item->setText(ColPassword, MaskPassword(device.password));
+    SetCell(item, ColPasswordReal, device.password);
+    for (int column = 0; column < 5; ++column) {
+        item->setTextAlignment(column, Qt::AlignCenter);
+    }
+    m_ctlList->insertTopLevelItem(position, item);
+}
+
+void CUpgradeDlg::ExchangeFieldsIn() {
+    m_userIdEdit->setText(m_strUserId);
+    m_passwordEdit->setText(m_strPassword);
+}
+
+void CUpgradeDlg::ExchangeFieldsOut() {
+    m_strUserId = m_userIdEdit->text();
+    m_strPassword = m_passwordEdit->text();
+}
+
+void CUpgradeDlg::PutFieldsInRow(int position, bool replace) {
+    ExchangeFieldsOut();
+    if (position >= kMaxRows) {
+        platform::MessageBox(texts::MaximumReached);
+        return;
+    }
+    if (m_ctlAddress->IsBlank()) {
+        platform::MessageBox(texts::InvalidParams);
+        return;
+    }
+    const DeviceEntry device{DottedText(m_ctlAddress->Address()),
+                             FieldBytes(m_strUserId, m_userIdBytes),
+                             FieldBytes(m_strPassword, m_passwordBytes)};
+    if (replace) {
+        delete m_ctlList->takeTopLevelItem(position);
+    }
+    InsertRow(position, device);
+}
+
+void CUpgradeDlg::Renumber() {
+    for (int row = 0; row < RowCount(); ++row) {
+        m_ctlList->topLevelItem(row)->setText(ColNumber, QString::number(row + 1));
+    }
+}
+
+void CUpgradeDlg::OnAdd() {
+    if (RowCount() >= kMaxRows) {
+        platform::MessageBox(texts::MaximumReached);
+    } else {
+        const QList<int> selected = SelectedRows();
+        if (selected.isEmpty()) {
+            PutFieldsInRow(RowCount(), false);
+        } else {
+            PutFieldsInRow(selected.front(), false);
+            Renumber();
+        }
+    }
+    if (m_bStatusShown) {
+        ClearStatuses();
+    }
+}
+
+void CUpgradeDlg::OnModify() {
+    const QList<int> selected = SelectedRows();
+    if (!selected.isEmpty()) {
+        PutFieldsInRow(selected.front(), true);
+    }
+    if (m_bStatusShown) {
+        ClearStatuses();
+    }
+}
+
+void CUpgradeDlg::OnDelete() {
+    for (QList<int> selected = SelectedRows(); !selected.isEmpty(); selected = SelectedRows()) {
+        delete m_ctlList->takeTopLevelItem(selected.front());
+    }
+    Renumber();
+    if (m_bStatusShown) {
+        ClearStatuses();
+    }
+}
+
+void CUpgradeDlg::ShowSelectedRow() {
+    const QList<int> selected = SelectedRows();
+    if (selected.isEmpty()) {
+        return;
+    }
+    const DeviceEntry device = Row(selected.front());
+    m_userIdBytes = device.userId;
+    m_passwordBytes = device.password;
+    m_strUserId = QString::fromLocal8Bit(device.userId);
+    m_strPassword = QString::fromLocal8Bit(device.password);
+    m_ctlAddress->SetAddress(ParseDottedAddress(device.ipAddress));
+    ExchangeFieldsIn();
+}
+
+void CUpgradeDlg::OnResetFields() {
+    m_ctlAddress->ClearAddress();
+    m_strUserId.clear();
+    m_strPassword.clear();
+    ExchangeFieldsIn();
+    if (m_bStatusShown) {
+        ClearStatuses();
+    }
+}
+
+void CUpgradeDlg::ClearStatuses() {
+    for (int row = 0; row < RowCount(); ++row) {
+        SetRowStatus(row, StatusNone);
+    }
+    m_bStatusShown = false;
+}
+
+void CUpgradeDlg::OnNew() {
+    m_ctlList->clear();
+    FitColumns();
+    OnResetFields();
+}
+
+void CUpgradeDlg::LoadList(const QString& path) {
+    std::vector<DeviceEntry> rows;
+    DeviceListLoad result = DeviceListLoad::Loaded;
+    QString error;
+    try {
+        result = LoadDeviceList(path, rows);
+    } catch (const FileError& e) {
+        error = e.Report();
+    }
+    for (const DeviceEntry& row : rows) {
+        InsertRow(RowCount(), row);
+    }
+    if (!error.isEmpty()) {
+        platform::MessageBox(error, platform::Icon::Stop);
+    } else if (result != DeviceListLoad::Loaded) {
+        platform::MessageBox(DeviceListMessage(result));
+    }
+}
+
+void CUpgradeDlg::OnOpen() {
+    const QString path = platform::OpenFileName(this, QString(), texts::DeviceListFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    OnNew();
+    LoadList(path);
+}
+
+void CUpgradeDlg::OnSave() {
+    const QString path =
+        platform::SaveFileName(this, QString(), texts::DeviceListFilter, "*.vgl");
+    if (!path.isEmpty()) {
+        std::vector<DeviceEntry> rows;
+        for (int row = 0; row < RowCount(); ++row) {
+            rows.push_back(Row(row));
+        }
+        try {
+            SaveDeviceList(path, rows);
+        } catch (const FileError& e) {
+            platform::MessageBox(e.Report(), platform::Icon::Stop);
+        }
+    }
+    if (m_bStatusShown) {
+        ClearStatuses();
+    }
+}
