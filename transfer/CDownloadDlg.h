@@ -16,6 +16,8 @@ public:
     bool OnInitDialog() override;
     void OnDownload();
     void OnResetFields();
+    QLineEdit* UserIdEdit() const { return m_userIdEdit; }
+    QLineEdit* PasswordEdit() const { return m_passwordEdit; }
 
     CIPAddressCtrl* m_ctlAddress;
     QString m_strUserId;

@@ -61,6 +61,8 @@ public:
     QTreeWidget* List() const { return m_ctlList; }
     CommandSet& Commands() { return m_commands; }
     QList<int> SelectedRows() const;
+    QLineEdit* UserIdEdit() const { return m_userIdEdit; }
+    QLineEdit* PasswordEdit() const { return m_passwordEdit; }
 
     UpgradeMode m_nMode = UpgradeMode::Firmware;
     QString m_strSourcePath;
