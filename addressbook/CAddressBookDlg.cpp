@@ -1,19 +1,14 @@
 #include "CAddressBookDlg.h"
 
-#include <QHeaderView>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QToolBar>
 #include <QTreeWidget>
 
 #include "AddressBookFile.h"
-#include "CAboutDlg.h"
 #include "CIPAddressCtrl.h"
 #include "FileError.h"
-#include "Help.h"
 #include "IconSet.h"
 #include "KeyFilter.h"
 #include "Platform.h"
@@ -44,35 +39,13 @@ void FocusField(QLineEdit* edit) {
 
 }  // namespace
 
-CAddressBookDlg::CAddressBookDlg()
-    : m_hIcon(icons::Path(ids::IconApplication)), m_commands(this) {
+CAddressBookDlg::CAddressBookDlg() : m_hIcon(icons::Path(ids::IconApplication)) {
     setWindowTitle("Address Book Management");
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    QMenuBar* menu = m_commands.MakeMenuBar({
-        {"&File",
-         {{"&New", ids::CmdNew},
-          {"&Open", ids::CmdOpen},
-          {"&Save", ids::CmdSave},
-          {nullptr, 0},
-          {"&Exit", ids::CmdExit}}},
-        {"&Record",
-         {{"&Add", ids::CmdAdd},
-          {"&Modify", ids::CmdModify},
-          {"&Delete", ids::CmdDelete},
-          {"&Reset fields", ids::CmdResetFields}}},
-        {"&Help", {{"Help", ids::CmdHelp}, {"About Varnel Pro", ids::CmdAbout}}},
-    });
-    const int menuHeight = menu->sizeHint().height();
-    SetTopOffset(menuHeight);
-    SetClientSize(297, 306);
-    menu->setGeometry(0, 0, width(), menuHeight);
-    m_wndToolBar = m_commands.MakeToolBar({ids::CmdNew, ids::CmdOpen, ids::CmdSave, 0, ids::CmdAdd,
-                                           ids::CmdModify, ids::CmdDelete, ids::CmdResetFields, 0,
-                                           ids::CmdHelp, ids::CmdAbout});
-    m_wndToolBar->setGeometry(0, menuHeight, width(), m_wndToolBar->sizeHint().height());
-
+    m_wndToolBar = MakeBars({kFileMenu, kRecordMenu, kHelpMenu},
+                            {ids::CmdNew, ids::CmdOpen, ids::CmdSave, 0, ids::CmdAdd, ids::CmdModify,
+                             ids::CmdDelete, ids::CmdResetFields, 0, ids::CmdHelp, ids::CmdAbout},
+                            297, 306);
     Group("Record", 5, 20, 285, 89);
     Label("IP Address", 16, 36, 44, 15);
     m_ctlRecordAddress = Place(new CIPAddressCtrl(this), 65, 36, 110, 15);
@@ -88,40 +61,14 @@ CAddressBookDlg::CAddressBookDlg()
     };
     m_presetEdits[0] = makeNumberEdit(245, 45);
     m_presetEdits[1] = makeNumberEdit(245, 45);
-    const std::pair<const char*, int> buttons[] = {{"Add", ids::CmdAdd},
-                                                   {"Modify", ids::CmdModify},
-                                                   {"Delete", ids::CmdDelete},
-                                                   {"Reset fields", ids::CmdResetFields}};
-    int x = 15;
-    for (const auto& [caption, command] : buttons) {
-        QPushButton* button = Button(caption, x, 86, 45, 15);
-        connect(button, &QPushButton::clicked, this, [this, c = command] { m_commands.Trigger(c); });
-        x += 55;
-    }
+    MakeRecordButtons();
     Group("Gateway", 5, 116, 285, 35);
     Label("IP Address", 15, 130, 45, 15);
     m_ctlGatewayAddress = Place(new CIPAddressCtrl(this), 65, 130, 110, 15);
     Label("Port", 205, 130, 35, 15);
     m_gatewayPortEdit = makeNumberEdit(245, 130);
 
-    m_ctlRecordList = Place(new QTreeWidget(this), 5, 160, 285, 140);
-    m_ctlRecordList->setRootIsDecorated(false);
-    m_ctlRecordList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_ctlRecordList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_ctlRecordList->setHeaderLabels({"#", "IP Address", "Port", "Telephone number"});
-    QHeaderView* header = m_ctlRecordList->header();
-    header->setSectionsClickable(false);
-    header->setSectionsMovable(false);
-    header->setSectionResizeMode(QHeaderView::Fixed);
-    header->setDefaultAlignment(Qt::AlignCenter);
-    header->setStretchLastSection(true);
-    header->setEnabled(false);
-    QPalette palette = m_ctlRecordList->palette();
-    palette.setBrush(QPalette::Inactive, QPalette::Highlight,
-                     palette.brush(QPalette::Active, QPalette::Highlight));
-    palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.brush(QPalette::Active, QPalette::HighlightedText));
-    m_ctlRecordList->setPalette(palette);
+    m_ctlRecordList = MakeList({"#", "IP Address", "Port", "Telephone number"}, 5, 160, 285, 140);
     connect(m_ctlRecordList, &QTreeWidget::itemSelectionChanged, this,
             &CAddressBookDlg::LoadSelectedRow);
     connect(m_ctlRecordList, &QTreeWidget::itemChanged, this, &CAddressBookDlg::LoadSelectedRow);
@@ -142,8 +89,6 @@ CAddressBookDlg::CAddressBookDlg()
     m_commands.Bind(ids::CmdModify, [this] { OnModify(); });
     m_commands.Bind(ids::CmdDelete, [this] { OnDelete(); });
     m_commands.Bind(ids::CmdResetFields, [this] { OnResetFields(); });
-    m_commands.Bind(ids::CmdHelp, [] { WinHelp(); });
-    m_commands.Bind(ids::CmdAbout, [] { CAboutDlg().DoModal(); });
 }
 
 bool CAddressBookDlg::OnInitDialog() {
@@ -207,12 +152,8 @@ void CAddressBookDlg::FitColumns() {
 }
 
 std::optional<int> CAddressBookDlg::FirstSelected() const {
-    for (int row = 0; row < m_ctlRecordList->topLevelItemCount(); ++row) {
-        if (m_ctlRecordList->topLevelItem(row)->isSelected()) {
-            return row;
-        }
-    }
-    return std::nullopt;
+    const QList<int> selected = SelectedRowsOf(m_ctlRecordList);
+    return selected.isEmpty() ? std::nullopt : std::optional<int>(selected.front());
 }
 
 void CAddressBookDlg::InsertRow(int position, const AddressRecord& record) {
@@ -287,12 +228,8 @@ void CAddressBookDlg::OnModify() {
 }
 
 void CAddressBookDlg::OnDelete() {
-    std::vector<int> selected;
-    for (int row = 0; row < m_ctlRecordList->topLevelItemCount(); ++row) {
-        if (m_ctlRecordList->topLevelItem(row)->isSelected()) {
-            selected.push_back(row);
-        }
-    }
+    const QList<int> rows = SelectedRowsOf(m_ctlRecordList);
+    const std::vector<int> selected(rows.begin(), rows.end());
     DeleteRecords(m_book, selected);
     const QSignalBlocker quiet(m_ctlRecordList);
     for (auto row = selected.rbegin(); row != selected.rend(); ++row) {

@@ -4,8 +4,7 @@
 #include <array>
 
 #include "AddressBook.h"
-#include "CDialog.h"
-#include "CommandSet.h"
+#include "CListWindow.h"
 
 class CIPAddressCtrl;
 class QLineEdit;
@@ -14,7 +13,7 @@ class QTreeWidget;
 
 // The editor of one address book: its gateway, and its records entered through
 // the "Record" group and listed below.
-class CAddressBookDlg : public CDialog {
+class CAddressBookDlg : public CListWindow {
     Q_OBJECT
 public:
     CAddressBookDlg();
@@ -37,7 +36,6 @@ public:
     // there and stops.
     bool ReadWindow();
 
-    CommandSet& Commands() { return m_commands; }
     const AddressBook& Book() const { return m_book; }
     const RecordForm& Form() const { return m_form; }
     QLineEdit* TelephoneEdit() const { return m_telephoneEdit; }
@@ -59,7 +57,6 @@ private:
     void ReadBook(const QString& path);
     std::optional<int> FirstSelected() const;
 
-    CommandSet m_commands;
     AddressBook m_book;
     RecordForm m_form;
     QLineEdit* m_telephoneEdit;

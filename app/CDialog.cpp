@@ -1,10 +1,13 @@
 #include "CDialog.h"
 
+#include "CIPAddressCtrl.h"
+
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 DialogUnits::DialogUnits(const QFont& font) {
@@ -75,4 +78,19 @@ QPushButton* CDialog::Button(const QString& text, int x, int y, int width, int h
     auto* button = Place(new QPushButton(text, this), x, y, width, height);
     button->setAutoDefault(false);
     return button;
+}
+
+CDialog::LoginFields CDialog::MakeLoginFields(int addressY, int addressWidth, int userY) {
+    Label("IP Address", 16, addressY, 44, 15);
+    LoginFields fields{Place(new CIPAddressCtrl(this), 65, addressY, addressWidth, 15), nullptr,
+                       nullptr};
+    Label("User ID", 15, userY, 45, 15);
+    fields.userId = Place(new QLineEdit(this), 65, userY, 50, 15);
+    Label("Password", 125, userY, 45, 15);
+    fields.password = Place(new QLineEdit(this), 175, userY, 50, 15);
+    fields.password->setEchoMode(QLineEdit::Password);
+    for (QLineEdit* edit : {fields.userId, fields.password}) {
+        edit->setAlignment(Qt::AlignCenter);
+    }
+    return fields;
 }

@@ -4,8 +4,10 @@
 #include <QFont>
 #include <QRect>
 
+class CIPAddressCtrl;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 // Dialog units: a quarter of the dialog font's average character width across,
@@ -62,6 +64,15 @@ protected:
     QLabel* Label(const QString& text, int x, int y, int width, int height);
     QGroupBox* Group(const QString& title, int x, int y, int width, int height);
     QPushButton* Button(const QString& text, int x, int y, int width, int height);
+
+    // The labelled "IP Address", "User ID" and "Password" fields of the windows
+    // that reach a device; the password shows masked.
+    struct LoginFields {
+        CIPAddressCtrl* address;
+        QLineEdit* userId;
+        QLineEdit* password;
+    };
+    LoginFields MakeLoginFields(int addressY, int addressWidth, int userY);
 
 private:
     DialogUnits m_units;

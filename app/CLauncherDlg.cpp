@@ -94,26 +94,21 @@ void CLauncherDlg::OnAddressBookManagement() {
 }
 
 void CLauncherDlg::OnAddressBookUpgrade() {
-    CUpgradeDlg upgrade;
-    const QString file =
-        platform::OpenFileName(this, texts::AddressBookName, texts::AddressBookFilter);
-    if (file.isEmpty()) {
-        return;
-    }
-    upgrade.m_nMode = UpgradeMode::AddressBook;
-    upgrade.m_strSourcePath = file;
-    upgrade.m_strDeviceListPath = m_strDeviceListPath;
-    upgrade.DoModal();
+    RunUpgrade(UpgradeMode::AddressBook,
+               platform::OpenFileName(this, texts::AddressBookName, texts::AddressBookFilter));
 }
 
 void CLauncherDlg::OnFirmwareUpgrade() {
-    CUpgradeDlg upgrade;
-    const QString folder = platform::BrowseForFolder(texts::FolderTitle);
-    if (folder.isEmpty()) {
-        return;
+    RunUpgrade(UpgradeMode::Firmware, platform::BrowseForFolder(texts::FolderTitle));
+}
+
+void CLauncherDlg::RunUpgrade(UpgradeMode mode, const QString& source) {
+    if (source.isEmpty()) {
+        return;  // cancelled
     }
-    upgrade.m_nMode = UpgradeMode::Firmware;
-    upgrade.m_strSourcePath = folder;
+    CUpgradeDlg upgrade;
+    upgrade.m_nMode = mode;
+    upgrade.m_strSourcePath = source;
     upgrade.m_strDeviceListPath = m_strDeviceListPath;
     upgrade.DoModal();
 }

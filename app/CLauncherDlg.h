@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "CDialog.h"
+#include "CUpgradeDlg.h"
 
 class QPushButton;
 
@@ -32,5 +33,7 @@ public:
     QIcon m_hIcon;
 
 private:
+    void RunUpgrade(UpgradeMode mode, const QString& source);
+
     QString m_commandLine;
 };

@@ -16,16 +16,10 @@ CDownloadDlg::CDownloadDlg() {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     SetClientSize(242, 106);
     Group("FTP", 5, 5, 230, 65);
-    Label("IP Address", 16, 21, 44, 15);
-    m_ctlAddress = Place(new CIPAddressCtrl(this), 65, 21, 105, 15);
-    Label("User ID", 15, 45, 45, 15);
-    m_userIdEdit = Place(new QLineEdit(this), 65, 45, 50, 15);
-    Label("Password", 125, 45, 45, 15);
-    m_passwordEdit = Place(new QLineEdit(this), 175, 45, 50, 15);
-    m_passwordEdit->setEchoMode(QLineEdit::Password);
-    for (QLineEdit* edit : {m_userIdEdit, m_passwordEdit}) {
-        edit->setAlignment(Qt::AlignCenter);
-    }
+    const LoginFields fields = MakeLoginFields(21, 105, 45);
+    m_ctlAddress = fields.address;
+    m_userIdEdit = fields.userId;
+    m_passwordEdit = fields.password;
     QPushButton* reset = Button("Reset fields", 175, 21, 50, 15);
     reset->setObjectName(QString::number(ids::CmdResetFields));
     connect(reset, &QPushButton::clicked, this, &CDownloadDlg::OnResetFields);

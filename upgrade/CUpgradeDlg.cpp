@@ -1,17 +1,12 @@
 #include "CUpgradeDlg.h"
 
-#include <QHeaderView>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QToolBar>
 #include <QTreeWidget>
 
-#include "CAboutDlg.h"
 #include "CIPAddressCtrl.h"
 #include "DottedAddress.h"
 #include "FileError.h"
-#include "Help.h"
 #include "IconSet.h"
 #include "Platform.h"
 #include "ResourceIds.h"
@@ -42,80 +37,29 @@ void SetCell(QTreeWidgetItem* item, int column, const QByteArray& bytes) {
 
 }  // namespace
 
-CUpgradeDlg::CUpgradeDlg() : m_commands(this) {
+CUpgradeDlg::CUpgradeDlg() {
     setWindowTitle("Upgrade");
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-
-    QMenuBar* menu = m_commands.MakeMenuBar({
-        {"&File",
-         {{"&New", ids::CmdNew},
-          {"&Open", ids::CmdOpen},
-          {"&Save", ids::CmdSave},
-          {nullptr, 0},
-          {"&Exit", ids::CmdExit}}},
-        {"&Record",
-         {{"&Add", ids::CmdAdd},
-          {"&Modify", ids::CmdModify},
-          {"&Delete", ids::CmdDelete},
-          {"&Reset fields", ids::CmdResetFields}}},
-        {"Upgrade",
-         {{"Check connections", ids::CmdCheckConnections},
-          {nullptr, 0},
-          {"Upgrade selection", ids::CmdUpgradeSelection},
-          {"Upgrade list", ids::CmdUpgradeList}}},
-        {"&Help", {{"Help", ids::CmdHelp}, {"About Varnel Pro", ids::CmdAbout}}},
-    });
-    const int menuHeight = menu->sizeHint().height();
-    SetTopOffset(menuHeight);
-    SetClientSize(242, 266);
-    menu->setGeometry(0, 0, width(), menuHeight);
-    m_wndToolBar = m_commands.MakeToolBar({ids::CmdNew, ids::CmdOpen, ids::CmdSave, 0, ids::CmdAdd,
-                                           ids::CmdModify, ids::CmdDelete, ids::CmdResetFields, 0,
-                                           ids::CmdCheckConnections, ids::CmdUpgradeSelection,
-                                           ids::CmdUpgradeList, 0, ids::CmdHelp, ids::CmdAbout});
-    m_wndToolBar->setGeometry(0, menuHeight, width(), m_wndToolBar->sizeHint().height());
-
+    m_wndToolBar = MakeBars({kFileMenu, kRecordMenu,
+                             {"Upgrade",
+                              {{"Check connections", ids::CmdCheckConnections},
+                               {nullptr, 0},
+                               {"Upgrade selection", ids::CmdUpgradeSelection},
+                               {"Upgrade list", ids::CmdUpgradeList}}},
+                             kHelpMenu},
+                            {ids::CmdNew, ids::CmdOpen, ids::CmdSave, 0, ids::CmdAdd, ids::CmdModify,
+                             ids::CmdDelete, ids::CmdResetFields, 0, ids::CmdCheckConnections,
+                             ids::CmdUpgradeSelection, ids::CmdUpgradeList, 0, ids::CmdHelp,
+                             ids::CmdAbout},
+                            242, 266);
     Group("FTP", 5, 20, 230, 89);
-    Label("IP Address", 16, 36, 44, 15);
-    m_ctlAddress = Place(new CIPAddressCtrl(this), 65, 36, 110, 15);
-    Label("User ID", 15, 60, 45, 15);
-    m_userIdEdit = Place(new QLineEdit(this), 65, 60, 50, 15);
-    Label("Password", 125, 60, 45, 15);
-    m_passwordEdit = Place(new QLineEdit(this), 175, 60, 50, 15);
-    m_passwordEdit->setEchoMode(QLineEdit::Password);
-    for (QLineEdit* edit : {m_userIdEdit, m_passwordEdit}) {
-        edit->setAlignment(Qt::AlignCenter);
-    }
-    const std::pair<const char*, int> buttons[] = {{"Add", ids::CmdAdd},
-                                                   {"Modify", ids::CmdModify},
-                                                   {"Delete", ids::CmdDelete},
-                                                   {"Reset fields", ids::CmdResetFields}};
-    int x = 15;
-    for (const auto& [caption, command] : buttons) {
-        QPushButton* button = Button(caption, x, 86, 45, 15);
-        connect(button, &QPushButton::clicked, this, [this, c = command] { m_commands.Trigger(c); });
-        x += 55;
-    }
+    const LoginFields fields = MakeLoginFields(36, 110, 60);
+    m_ctlAddress = fields.address;
+    m_userIdEdit = fields.userId;
+    m_passwordEdit = fields.password;
+    MakeRecordButtons();
 
-    m_ctlList = Place(new QTreeWidget(this), 5, 120, 230, 140);
-    m_ctlList->setRootIsDecorated(false);
-    m_ctlList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_ctlList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_ctlList->setHeaderLabels({"#", "IP Address", "UserID", "Password", "PswReal"});
+    m_ctlList = MakeList({"#", "IP Address", "UserID", "Password", "PswReal"}, 5, 120, 230, 140);
     m_ctlList->setColumnHidden(ColPasswordReal, true);
-    QHeaderView* header = m_ctlList->header();
-    header->setSectionsClickable(false);
-    header->setSectionsMovable(false);
-    header->setSectionResizeMode(QHeaderView::Fixed);
-    header->setDefaultAlignment(Qt::AlignCenter);
-    header->setEnabled(false);
-    QPalette palette = m_ctlList->palette();
-    palette.setBrush(QPalette::Inactive, QPalette::Highlight,
-                     palette.brush(QPalette::Active, QPalette::Highlight));
-    palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.brush(QPalette::Active, QPalette::HighlightedText));
-    m_ctlList->setPalette(palette);
     m_imageList = {QIcon(icons::Path(ids::IconPennant)), QIcon(icons::Path(ids::IconUpgraded)),
                    QIcon(icons::Path(ids::IconFailed)), QIcon(icons::Path(ids::IconReachable)),
                    QIcon(icons::Path(ids::IconUnreachable))};
@@ -135,8 +79,6 @@ CUpgradeDlg::CUpgradeDlg() : m_commands(this) {
     m_commands.Bind(ids::CmdCheckConnections, [this] { OnCheckConnections(); });
     m_commands.Bind(ids::CmdUpgradeSelection, [this] { OnUpgradeSelection(); });
     m_commands.Bind(ids::CmdUpgradeList, [this] { OnUpgradeList(); });
-    m_commands.Bind(ids::CmdHelp, [] { WinHelp(); });
-    m_commands.Bind(ids::CmdAbout, [] { CAboutDlg().DoModal(); });
 }
 
 bool CUpgradeDlg::OnInitDialog() {
@@ -159,7 +101,6 @@ void CUpgradeDlg::FitColumns() {
     for (int column = 0; column < 5; ++column) {
         m_ctlList->setColumnWidth(column, widths[column]);
     }
-    m_ctlList->header()->setStretchLastSection(true);
 }
 
 int CUpgradeDlg::RowCount() const { return m_ctlList->topLevelItemCount(); }
@@ -180,15 +121,7 @@ void CUpgradeDlg::SetRowStatus(int row, DeviceStatus status) {
     item->setIcon(ColNumber, m_imageList[status]);
 }
 
-QList<int> CUpgradeDlg::SelectedRows() const {
-    QList<int> rows;
-    for (int row = 0; row < RowCount(); ++row) {
-        if (m_ctlList->topLevelItem(row)->isSelected()) {
-            rows.append(row);
-        }
-    }
-    return rows;
-}
+QList<int> CUpgradeDlg::SelectedRows() const { return SelectedRowsOf(m_ctlList); }
 
 void CUpgradeDlg::InsertRow(int position, const DeviceEntry& device) {
     auto* item = new QTreeWidgetItem;

@@ -3,9 +3,8 @@
 #include <QIcon>
 #include <array>
 
-#include "CDialog.h"
+#include "CListWindow.h"
 #include "CProgressDlg.h"
-#include "CommandSet.h"
 #include "DeviceList.h"
 #include "TransferResult.h"
 
@@ -29,7 +28,7 @@ enum DeviceStatus {
 
 // The device list of an upgrade, edited through three fields and kept in
 // device list files, and the runs that probe or upgrade its devices.
-class CUpgradeDlg : public CDialog {
+class CUpgradeDlg : public CListWindow {
     Q_OBJECT
 public:
     CUpgradeDlg();
@@ -59,7 +58,6 @@ public:
     DeviceEntry Row(int row) const;
     DeviceStatus RowStatus(int row) const;
     QTreeWidget* List() const { return m_ctlList; }
-    CommandSet& Commands() { return m_commands; }
     QList<int> SelectedRows() const;
     QLineEdit* UserIdEdit() const { return m_userIdEdit; }
     QLineEdit* PasswordEdit() const { return m_passwordEdit; }
@@ -96,7 +94,6 @@ private:
     void RepaintNow();
     TransferResult Transfer(const DeviceEntry& device);
 
-    CommandSet m_commands;
     QLineEdit* m_userIdEdit;
     QLineEdit* m_passwordEdit;
     // The bytes a field was filled from, kept while its text is unchanged, so a

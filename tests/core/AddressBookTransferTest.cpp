@@ -7,19 +7,11 @@
 #include "AddressBookTransfer.h"
 #include "RecordingProgress.h"
 #include "SimDevices.h"
+#include "TestFiles.h"
 
 namespace {
 
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
-void Write(const QString& path, const QByteArray& data) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
 
 const DeviceEntry kGood{"127.0.0.2", "admin", "admin"};
 const DeviceEntry kNoRfa{"127.0.0.3", "admin", "admin"};
@@ -56,11 +48,11 @@ QByteArray Bytes(int size) {
 TEST_F(AddressBookTransfer, UploadSendsTheFileByteForByte) {
     for (const QByteArray& content : {Bytes(13770), QByteArray()}) {
         const QString source = local.filePath("book.cpe");
-        Write(source, content);
+        ASSERT_TRUE(WriteFile(source, content));
         progress.shown.clear();
         progress.StepBar().SetPos(0);  // as the run does before each device
         EXPECT_EQ(UploadAddressBook(source, kGood, progress), TransferDone);
-        EXPECT_EQ(Read(devices->Path("127.0.0.2", "RFA/Addrbook.cpe")), content);
+        EXPECT_EQ(ReadFile(devices->Path("127.0.0.2", "RFA/Addrbook.cpe")), content);
         ASSERT_EQ(progress.shown.size(), 3u);
         EXPECT_EQ(progress.shown[0].line1, "Connecting...");
         EXPECT_EQ(progress.shown[0].stepPos, 0);
@@ -73,7 +65,7 @@ TEST_F(AddressBookTransfer, UploadSendsTheFileByteForByte) {
 
 TEST_F(AddressBookTransfer, UploadFailures) {
     const QString source = local.filePath("book.cpe");
-    Write(source, Bytes(100));
+    ASSERT_TRUE(WriteFile(source, Bytes(100)));
     struct Case {
         const char* name;
         DeviceEntry device;
@@ -106,39 +98,39 @@ TEST_F(AddressBookTransfer, UnansweredProbeSendsNothing) {
 
 TEST_F(AddressBookTransfer, EmptyUserAndPasswordAreSentAsEmpty) {
     const QString source = local.filePath("book.cpe");
-    Write(source, Bytes(54));
+    ASSERT_TRUE(WriteFile(source, Bytes(54)));
     EXPECT_EQ(UploadAddressBook(source, kEmptyLogin, progress), TransferDone);
-    EXPECT_EQ(Read(devices->Path("127.0.0.4", "RFA/Addrbook.cpe")), Bytes(54));
+    EXPECT_EQ(ReadFile(devices->Path("127.0.0.4", "RFA/Addrbook.cpe")), Bytes(54));
 }
 
 TEST_F(AddressBookTransfer, SilentDeviceFailsWithinTheTimeLimits) {
     const QString source = local.filePath("book.cpe");
-    Write(source, Bytes(54));
+    ASSERT_TRUE(WriteFile(source, Bytes(54)));
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(UploadAddressBook(source, kSilent, progress), TransferFtpFailed);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
 }
 
 TEST_F(AddressBookTransfer, DownloadReplacesTheLocalFileOnlyOnSuccess) {
-    Write(devices->Path("127.0.0.2", "RFA/Addrbook.cpe"), Bytes(13770));
+    ASSERT_TRUE(WriteFile(devices->Path("127.0.0.2", "RFA/Addrbook.cpe"), Bytes(13770)));
     const QString target = local.filePath("Addrbook.cpe");
-    Write(target, "older file");
+    ASSERT_TRUE(WriteFile(target, "older file"));
 
     EXPECT_TRUE(DownloadAddressBook(progress, kGood, target));
-    EXPECT_EQ(Read(target), Bytes(13770));
+    EXPECT_EQ(ReadFile(target), Bytes(13770));
     EXPECT_EQ(progress.shown.front().caption, "Download AddressBook");
     EXPECT_EQ(progress.last().stepPos, 2);
 
-    Write(target, "older file");
+    ASSERT_TRUE(WriteFile(target, "older file"));
     for (const DeviceEntry& failing : {kNoRfa, DeviceEntry{"127.0.0.2", "admin", "bad"}}) {
         RecordingProgress report;
         report.SetLine1("from an earlier download");
         EXPECT_FALSE(DownloadAddressBook(report, failing, target));
         EXPECT_EQ(report.shown.front().line1, "Connecting...");
-        EXPECT_EQ(Read(target), "older file");
+        EXPECT_EQ(ReadFile(target), "older file");
     }
     QFile::remove(devices->Path("127.0.0.2", "RFA/Addrbook.cpe"));
     EXPECT_FALSE(DownloadAddressBook(progress, kGood, target));
-    EXPECT_EQ(Read(target), "older file");
+    EXPECT_EQ(ReadFile(target), "older file");
     EXPECT_EQ(QDir(local.path()).entryList(QDir::Files), QStringList{"Addrbook.cpe"});
 }

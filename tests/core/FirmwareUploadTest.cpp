@@ -8,20 +8,11 @@
 #include "FirmwareUpload.h"
 #include "RecordingProgress.h"
 #include "SimDevices.h"
+#include "TestFiles.h"
 
 namespace {
 
-void Put(const QString& path, const QByteArray& data = "content") {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
 
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 QStringList Entries(const QString& folder) {
     QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -51,23 +42,23 @@ protected:
 }  // namespace
 
 TEST_F(FirmwareUpload, ExampleTreeClearsDocAndImagesThenSendsEveryFile) {
-    Put(Local("main.bin"), "main");
-    Put(Local("Doc/manual.pdf"), "manual");
-    Put(Local("Images/logo.bmp"), "logo");
-    Put(Remote("RFA/Doc/old.txt"));
-    Put(Remote("RFA/Doc/noext"));
+    ASSERT_TRUE(WriteFile(Local("main.bin"), "main"));
+    ASSERT_TRUE(WriteFile(Local("Doc/manual.pdf"), "manual"));
+    ASSERT_TRUE(WriteFile(Local("Images/logo.bmp"), "logo"));
+    ASSERT_TRUE(WriteFile(Remote("RFA/Doc/old.txt")));
+    ASSERT_TRUE(WriteFile(Remote("RFA/Doc/noext")));
     QDir().mkpath(Remote("RFA/Doc/Old"));
-    Put(Remote("RFA/Images/old.png"));
-    Put(Remote("RFA/keep.me"));
+    ASSERT_TRUE(WriteFile(Remote("RFA/Images/old.png")));
+    ASSERT_TRUE(WriteFile(Remote("RFA/keep.me")));
 
     progress.SetLine1("Connecting...");
     EXPECT_EQ(UploadFirmware(firmware.path(), kDevice, progress), TransferDone);
 
     EXPECT_EQ(Entries(Remote("RFA/Doc")), (QStringList{"Old", "manual.pdf", "noext"}));
     EXPECT_EQ(Entries(Remote("RFA/Images")), QStringList{"logo.bmp"});
-    EXPECT_EQ(Read(Remote("RFA/main.bin")), "main");
-    EXPECT_EQ(Read(Remote("RFA/Doc/manual.pdf")), "manual");
-    EXPECT_EQ(Read(Remote("RFA/keep.me")), "content");
+    EXPECT_EQ(ReadFile(Remote("RFA/main.bin")), "main");
+    EXPECT_EQ(ReadFile(Remote("RFA/Doc/manual.pdf")), "manual");
+    EXPECT_EQ(ReadFile(Remote("RFA/keep.me")), "content");
 
     ASSERT_EQ(progress.shown.size(), 3u);
     QSet<QString> lines;
@@ -81,17 +72,17 @@ TEST_F(FirmwareUpload, ExampleTreeClearsDocAndImagesThenSendsEveryFile) {
 }
 
 TEST_F(FirmwareUpload, LowerCaseDocFolderClearsDocButUploadsInItsOwnCase) {
-    Put(Local("doc/a.txt"), "a");
-    Put(Remote("RFA/Doc/old.txt"));
+    ASSERT_TRUE(WriteFile(Local("doc/a.txt"), "a"));
+    ASSERT_TRUE(WriteFile(Remote("RFA/Doc/old.txt")));
     QDir().mkpath(Remote("RFA/doc"));
     EXPECT_EQ(UploadFirmware(firmware.path(), kDevice, progress), TransferDone);
     EXPECT_EQ(Entries(Remote("RFA/Doc")), QStringList{});
-    EXPECT_EQ(Read(Remote("RFA/doc/a.txt")), "a");
+    EXPECT_EQ(ReadFile(Remote("RFA/doc/a.txt")), "a");
 }
 
 TEST_F(FirmwareUpload, EmptyTreeSendsNothingButStillClears) {
     QDir().mkpath(Local("IMAGES"));
-    Put(Remote("RFA/Images/old.png"));
+    ASSERT_TRUE(WriteFile(Remote("RFA/Images/old.png")));
     progress.SetLine1("Connecting...");
     EXPECT_EQ(UploadFirmware(firmware.path(), kDevice, progress), TransferDone);
     EXPECT_TRUE(progress.shown.empty());
@@ -100,20 +91,20 @@ TEST_F(FirmwareUpload, EmptyTreeSendsNothingButStillClears) {
 }
 
 TEST_F(FirmwareUpload, MissingRemoteFolderFailsItsFilesOnly) {
-    Put(Local("Extra/x.bin"));
-    Put(Local("a.bin"), "a");
-    Put(Local(".hidden"), "h");
+    ASSERT_TRUE(WriteFile(Local("Extra/x.bin")));
+    ASSERT_TRUE(WriteFile(Local("a.bin"), "a"));
+    ASSERT_TRUE(WriteFile(Local(".hidden"), "h"));
     EXPECT_EQ(UploadFirmware(firmware.path(), kDevice, progress), TransferFtpFailed);
-    EXPECT_EQ(Read(Remote("RFA/a.bin")), "a");
-    EXPECT_EQ(Read(Remote("RFA/.hidden")), "h");
+    EXPECT_EQ(ReadFile(Remote("RFA/a.bin")), "a");
+    EXPECT_EQ(ReadFile(Remote("RFA/.hidden")), "h");
     EXPECT_FALSE(QFile::exists(Remote("RFA/x.bin")));
     EXPECT_EQ(progress.StepBar().upper(), 3);
 }
 
 TEST_F(FirmwareUpload, FolderToClearMissingOnTheDeviceStopsTheDevice) {
-    Put(Local("Doc/d.txt"));
-    Put(Local("Images/i.bmp"));
-    Put(Remote("RFA/Doc/old.txt", "127.0.0.13"));
+    ASSERT_TRUE(WriteFile(Local("Doc/d.txt")));
+    ASSERT_TRUE(WriteFile(Local("Images/i.bmp")));
+    ASSERT_TRUE(WriteFile(Remote("RFA/Doc/old.txt", "127.0.0.13")));
     EXPECT_EQ(UploadFirmware(firmware.path(), {"127.0.0.13", "admin", "admin"}, progress),
               TransferFtpFailed);
     EXPECT_EQ(Entries(Remote("RFA/Doc", "127.0.0.13")), QStringList{});
@@ -121,8 +112,8 @@ TEST_F(FirmwareUpload, FolderToClearMissingOnTheDeviceStopsTheDevice) {
 }
 
 TEST_F(FirmwareUpload, RefusedLoginAndDroppedConnectionFail) {
-    Put(Local("Doc/d.txt"));
-    Put(Remote("RFA/Doc/old.txt"));
+    ASSERT_TRUE(WriteFile(Local("Doc/d.txt")));
+    ASSERT_TRUE(WriteFile(Remote("RFA/Doc/old.txt")));
     EXPECT_EQ(UploadFirmware(firmware.path(), {"127.0.0.12", "admin", "wrong"}, progress),
               TransferFtpFailed);
     EXPECT_TRUE(QFile::exists(Remote("RFA/Doc/old.txt")));
@@ -151,9 +142,9 @@ TEST(FirmwareSteps, ListedNames) {
 
 TEST(FirmwareSteps, CountsAndSubfolders) {
     QTemporaryDir dir;
-    Put(dir.filePath("a"));
-    Put(dir.filePath("docs/b"));
-    Put(dir.filePath("images/deep/er/c"));
+    ASSERT_TRUE(WriteFile(dir.filePath("a")));
+    ASSERT_TRUE(WriteFile(dir.filePath("docs/b")));
+    ASSERT_TRUE(WriteFile(dir.filePath("images/deep/er/c")));
     QDir().mkpath(dir.filePath("empty/too"));
     EXPECT_EQ(firmware::CountFiles(dir.path()), 3);
     EXPECT_EQ(firmware::CountFiles(dir.filePath("missing")), 0);

@@ -115,18 +115,36 @@ private:
     std::thread m_thread;
 };
 
-// In a network namespace of its own, where the loopback address does not
-// answer echo requests. Exit codes: 0 all well, 77 no namespace here.
-int ProbeInSilentNamespace() {
+// Moves this process into a network namespace of its own with the loopback up.
+bool EnterOwnNetworkNamespace() {
     if (::unshare(CLONE_NEWNET) != 0) {
-        return 77;
+        return false;
     }
     const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
     ifreq lo{};
     std::strncpy(lo.ifr_name, "lo", IFNAMSIZ - 1);
     ::ioctl(fd, SIOCGIFFLAGS, &lo);
     lo.ifr_flags |= IFF_UP;
-    if (::ioctl(fd, SIOCSIFFLAGS, &lo) != 0) {
+    const bool up = ::ioctl(fd, SIOCSIFFLAGS, &lo) == 0;
+    ::close(fd);
+    return up;
+}
+
+// Runs a check in a child process; answers its exit status.
+int InChild(int (*check)()) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(check());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// In a network namespace of its own, where the loopback address does not
+// answer echo requests. Exit codes: 0 all well, 77 no namespace here.
+int ProbeInSilentNamespace() {
+    if (!EnterOwnNetworkNamespace()) {
         return 77;
     }
     std::ofstream("/proc/sys/net/ipv4/icmp_echo_ignore_all") << "1";
@@ -153,17 +171,11 @@ int ProbeInSilentNamespace() {
 }  // namespace
 
 TEST(Probe, OnlyTheMatchingEchoReplyCountsAsAnAnswer) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::_exit(ProbeInSilentNamespace());
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 77) {
+    const int status = InChild(ProbeInSilentNamespace);
+    if (status == 77) {
         GTEST_SKIP() << "no network namespace or raw socket for this test";
     }
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: answered with nobody there, 2: fooled by a "
+    EXPECT_EQ(status, 0) << "1: answered with nobody there, 2: fooled by a "
                                          "foreign datagram, 3: missed its own reply";
 }
 
@@ -172,15 +184,7 @@ namespace {
 // Without the right to open raw sockets, but allowed datagram ICMP sockets, in a
 // namespace of its own. Exit codes: 0 all well, 77 cannot be arranged here.
 int ProbeWithoutRawSockets() {
-    if (::unshare(CLONE_NEWNET) != 0) {
-        return 77;
-    }
-    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    ifreq lo{};
-    std::strncpy(lo.ifr_name, "lo", IFNAMSIZ - 1);
-    ::ioctl(fd, SIOCGIFFLAGS, &lo);
-    lo.ifr_flags |= IFF_UP;
-    if (::ioctl(fd, SIOCSIFFLAGS, &lo) != 0) {
+    if (!EnterOwnNetworkNamespace()) {
         return 77;
     }
     std::ofstream("/proc/sys/net/ipv4/ping_group_range") << "0 2147483647";
@@ -205,15 +209,9 @@ int ProbeWithoutRawSockets() {
 }  // namespace
 
 TEST(Probe, DatagramSocketServesWhereRawSocketsAreRefused) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::_exit(ProbeWithoutRawSockets());
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 77) {
+    const int status = InChild(ProbeWithoutRawSockets);
+    if (status == 77) {
         GTEST_SKIP() << "cannot drop raw sockets in a namespace here";
     }
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(status, 0);
 }

@@ -7,21 +7,13 @@
 #include "CDownloadDlg.h"
 #include "CIPAddressCtrl.h"
 #include "ModalWindows.h"
+#include "TestFiles.h"
 #include "Platform.h"
 #include "SimDevices.h"
 
 namespace {
 
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
-void Write(const QString& path, const QByteArray& data) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
 
 }  // namespace
 
@@ -30,10 +22,10 @@ TEST(DownloadWindow, FetchesTheAddressBookAndKeepsTheOldFileOnFailure) {
     ASSERT_TRUE(devices.ready());
     QByteArray book(13770, '\0');
     book.replace(0, 8, "10.0.0.1");
-    Write(devices.Path("127.0.1.12", "RFA/Addrbook.cpe"), book);
+    ASSERT_TRUE(WriteFile(devices.Path("127.0.1.12", "RFA/Addrbook.cpe"), book));
     QTemporaryDir dir;
     const QString target = dir.filePath("Addrbook.cpe");
-    Write(target, "older");
+    ASSERT_TRUE(WriteFile(target, "older"));
     TakeMessages();
 
     CDownloadDlg dlg;
@@ -54,13 +46,13 @@ TEST(DownloadWindow, FetchesTheAddressBookAndKeepsTheOldFileOnFailure) {
     EXPECT_EQ(TakeMessages(), QStringList{"FTP failure!"});
     EXPECT_TRUE(progressShown);
     EXPECT_FALSE(dlg.m_dlgProgress.isVisible());
-    EXPECT_EQ(Read(target), "older");
+    EXPECT_EQ(ReadFile(target), "older");
 
     dlg.PasswordEdit()->setText("admin");
     platform::testing::SetNextFileName(target);
     dlg.OnDownload();
     EXPECT_TRUE(TakeMessages().isEmpty());
-    EXPECT_EQ(Read(target), book);
+    EXPECT_EQ(ReadFile(target), book);
     EXPECT_EQ(dlg.UserIdEdit()->text(), "admin");
     EXPECT_TRUE(dlg.isVisible());
 

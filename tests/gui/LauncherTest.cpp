@@ -14,6 +14,7 @@
 #include "CUpgradeDlg.h"
 #include "DeviceList.h"
 #include "ModalWindows.h"
+#include "TestFiles.h"
 #include "ResourceIds.h"
 
 namespace {
@@ -26,12 +27,6 @@ bool Registered() {
 
 void ForgetRegistration() { QDir(qEnvironmentVariable("XDG_DATA_HOME")).removeRecursively(); }
 
-void Touch(const QString& path, const QByteArray& content = "x") {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
 
 class Launcher : public ::testing::Test {
 protected:
@@ -68,9 +63,9 @@ TEST_F(Launcher, ShowsFirmwareUpgradeHelpAndExitOnly) {
 }
 
 TEST_F(Launcher, CommandLineFiles) {
-    Touch(dir.filePath("with blanks/list.vgl"));
-    Touch(dir.filePath("old.files/readme"));
-    Touch(dir.filePath("notes.txt"));
+    ASSERT_TRUE(WriteFile(dir.filePath("with blanks/list.vgl")));
+    ASSERT_TRUE(WriteFile(dir.filePath("old.files/readme")));
+    ASSERT_TRUE(WriteFile(dir.filePath("notes.txt")));
     struct Case {
         const char* name;
         QString commandLine;

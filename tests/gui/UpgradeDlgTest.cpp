@@ -11,14 +11,11 @@
 #include "DeviceList.h"
 #include "FileSizeLimit.h"
 #include "ModalWindows.h"
+#include "TestFiles.h"
 #include "ResourceIds.h"
 
 namespace {
 
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class UpgradeWindow : public ::testing::Test {
 protected:
@@ -192,7 +189,7 @@ TEST_F(UpgradeWindow, OpenAndSaveKeepEveryByte) {
     dlg.OnModify();
     platform::testing::SetNextFileName(dir.filePath("copy.vgl"));
     dlg.OnSave();
-    EXPECT_EQ(Read(dir.filePath("copy.vgl")), Read(original));
+    EXPECT_EQ(ReadFile(dir.filePath("copy.vgl")), ReadFile(original));
     EXPECT_TRUE(TakeMessages().isEmpty());
 
     // Selecting a row whose address is not dotted fills what the split yields.
@@ -203,7 +200,7 @@ TEST_F(UpgradeWindow, OpenAndSaveKeepEveryByte) {
 TEST_F(UpgradeWindow, FileProblemsAreReportedAndLoseNothing) {
     const QString list = dir.filePath("list.vgl");
     SaveDeviceList(list, {{"10.0.0.1", "a", "b"}});
-    const QByteArray before = Read(list);
+    const QByteArray before = ReadFile(list);
     AddDevices(40);
     {
         FileSizeLimit diskFull(30);
@@ -213,7 +210,7 @@ TEST_F(UpgradeWindow, FileProblemsAreReportedAndLoseNothing) {
     EXPECT_EQ(platform::testing::Messages().size(), 1u);
     EXPECT_EQ(platform::testing::Messages()[0].icon, platform::Icon::Stop);
     TakeMessages();
-    EXPECT_EQ(Read(list), before);
+    EXPECT_EQ(ReadFile(list), before);
 
     QFile wrong(dir.filePath("wrong.vgl"));
     ASSERT_TRUE(wrong.open(QIODevice::WriteOnly));

@@ -11,23 +11,14 @@
 #include "CUpgradeDlg.h"
 #include "DeviceList.h"
 #include "ModalWindows.h"
+#include "TestFiles.h"
 #include "Platform.h"
 #include "ResourceIds.h"
 #include "SimDevices.h"
 
 namespace {
 
-void Put(const QString& path, const QByteArray& data) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
 
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // Devices on 127.0.1.x; 127.0.1.9 has nothing behind it and never answers.
 class UpgradeRuns : public ::testing::Test {
@@ -66,9 +57,9 @@ SimDevices* UpgradeRuns::devices = nullptr;
 
 TEST_F(UpgradeRuns, FirmwareUpgradeFromTheLauncherToEveryDevice) {
     const QString firmware = dir.filePath("Fw");
-    Put(firmware + "/main.bin", "main");
-    Put(firmware + "/Doc/manual.pdf", "manual");
-    Put(firmware + "/Images/logo.bmp", "logo");
+    ASSERT_TRUE(WriteFile(firmware + "/main.bin", "main"));
+    ASSERT_TRUE(WriteFile(firmware + "/Doc/manual.pdf", "manual"));
+    ASSERT_TRUE(WriteFile(firmware + "/Images/logo.bmp", "logo"));
     const QString list = dir.filePath("devices.vgl");
     SaveDeviceList(list, {{"127.0.1.2", "admin", "admin"},
                           {"127.0.1.3", "admin", "admin"},
@@ -105,15 +96,15 @@ TEST_F(UpgradeRuns, FirmwareUpgradeFromTheLauncherToEveryDevice) {
 
     EXPECT_EQ(probed, (QList<QByteArray>{"127.0.1.2", "127.0.1.3", "127.0.1.9"}));
     EXPECT_EQ(totalBarAtProbe, (QList<int>{0, 1, 2}));
-    EXPECT_EQ(Read(devices->Path("127.0.1.2", "RFA/main.bin")), "main");
-    EXPECT_EQ(Read(devices->Path("127.0.1.2", "RFA/Doc/manual.pdf")), "manual");
-    EXPECT_EQ(Read(devices->Path("127.0.1.2", "RFA/Images/logo.bmp")), "logo");
+    EXPECT_EQ(ReadFile(devices->Path("127.0.1.2", "RFA/main.bin")), "main");
+    EXPECT_EQ(ReadFile(devices->Path("127.0.1.2", "RFA/Doc/manual.pdf")), "manual");
+    EXPECT_EQ(ReadFile(devices->Path("127.0.1.2", "RFA/Images/logo.bmp")), "logo");
     EXPECT_FALSE(QFile::exists(devices->Path("127.0.1.3", "RFA/main.bin")));
 }
 
 TEST_F(UpgradeRuns, SelectionRunTakesOnlyTheSelectedRows) {
     const QString book = dir.filePath("Addrbook.cpe");
-    Put(book, QByteArray(13770, '\x01'));
+    ASSERT_TRUE(WriteFile(book, QByteArray(13770, '\x01')));
     CUpgradeDlg dlg;
     dlg.m_nMode = UpgradeMode::AddressBook;
     dlg.m_strSourcePath = book;
@@ -150,7 +141,7 @@ TEST_F(UpgradeRuns, SelectionRunTakesOnlyTheSelectedRows) {
     for (int row = 0; row < 5; ++row) {
         EXPECT_EQ(dlg.RowStatus(row), expected[row]) << row;
     }
-    EXPECT_EQ(Read(devices->Path("127.0.1.4", "RFA/Addrbook.cpe")), QByteArray(13770, '\x01'));
+    EXPECT_EQ(ReadFile(devices->Path("127.0.1.4", "RFA/Addrbook.cpe")), QByteArray(13770, '\x01'));
     EXPECT_FALSE(QFile::exists(devices->Path("127.0.1.5", "RFA/Addrbook.cpe")));
 }
 
