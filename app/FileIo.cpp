@@ -55,7 +55,7 @@ mode_t NewFileMode(const QByteArray& target) {
 
 }  // namespace
 
-void WriteFileAtomically(const QString& path, const QByteArray& data) {
+void WriteFileAtomically(const QString& path, const QByteArray& data, bool privateFile) {
     // Replace what a link points at, not the link.
     const QFileInfo info(path);
     const QString target = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
@@ -67,7 +67,7 @@ void WriteFileAtomically(const QString& path, const QByteArray& data) {
     if (fd < 0) {
         throw FileError::FromErrno(errno, FileError::Kind::WriteFailed, path);
     }
-    const bool written = ::fchmod(fd, NewFileMode(targetName)) == 0 && WriteAll(fd, data) &&
+    const bool written = ::fchmod(fd, privateFile ? 0600 : NewFileMode(targetName)) == 0 && WriteAll(fd, data) &&
                          ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || ::rename(tempName.constData(), targetName.constData()) != 0) {

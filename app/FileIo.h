@@ -9,4 +9,5 @@ QByteArray ReadWholeFile(const QString& path);
 
 // Writes through a temporary file beside the target and replaces the target only
 // once every byte is on disk, so a failed write leaves any earlier file untouched.
-void WriteFileAtomically(const QString& path, const QByteArray& data);
+// A private file can be read by its owner only.
+void WriteFileAtomically(const QString& path, const QByteArray& data, bool privateFile = false);

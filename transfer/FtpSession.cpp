@@ -34,6 +34,8 @@ size_t ReadFrom(char* data, size_t size, size_t count, void* source) {
     return read < 0 ? CURL_READFUNC_ABORT : static_cast<size_t>(read);
 }
 
+size_t Discard(char*, size_t size, size_t count, void*) { return size * count; }
+
 int Progress(void* session, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     const auto& poll = *static_cast<std::function<bool()>*>(session);
     return poll && !poll() ? 1 : 0;
@@ -86,6 +88,9 @@ void FtpSession::Prepare(const QByteArray& url) {
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, Progress);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &m_poll);
+    // Replies and sizes that an operation does not ask for are not printed.
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Discard);
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, Discard);
 }
 
 bool FtpSession::Perform() { return curl_easy_perform(Handle(m_curl)) == CURLE_OK; }

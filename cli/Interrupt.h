@@ -1,0 +1,6 @@
+#pragma once
+
+// Ctrl-C (and SIGTERM) ask the run to stop: transfers under way abort, devices
+// not yet started are not reached.
+void CatchInterrupts();
+bool Interrupted();
