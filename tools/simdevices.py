@@ -21,7 +21,7 @@ A device is ADDRESS followed by comma-separated options:
         drop-upload   the connection is cut in the middle of every upload
         truncate      an upload is stored with only its first half
         silent        the device accepts connections and never answers
-    throttle=BYTES    receive at most BYTES per second per upload
+    throttle=BYTES    move at most BYTES per second per transfer, each way
 """
 
 import argparse
@@ -91,6 +91,7 @@ def handler_for(device, home):
 
     class DataHandler(ThrottledDTPHandler):
         read_limit = device["throttle"]
+        write_limit = device["throttle"]
 
         def handle_read(self):
             super().handle_read()
