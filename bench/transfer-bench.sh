@@ -14,17 +14,8 @@ command -v lftp >/dev/null && command -v fping >/dev/null ||
 work=$(mktemp -d)
 trap 'kill $sim 2>/dev/null; rm -rf "$work"' EXIT
 
-# The reference tree: 200 files, 20 MB, three levels, with Doc and Images.
 tree="$work/firmware"
-for dir in "" Doc Images Doc/en Images/icons Images/icons/small lib lib/net; do
-  mkdir -p "$tree/$dir"
-done
-dirs=("" Doc Images Doc/en Images/icons Images/icons/small lib lib/net)
-for i in $(seq 1 200); do
-  dir=${dirs[$((i % ${#dirs[@]}))]}
-  size=$(( (i % 10 == 0) ? 600 : 45 ))  # 20 files of 600 KiB, 180 of 45 KiB
-  head -c $((size * 1024)) /dev/urandom > "$tree/$dir/file$i.bin"
-done
+bench/reference-tree.sh "$tree"
 echo "tree: $(find "$tree" -type f | wc -l) files, $(du -sm "$tree" | cut -f1) MB"
 
 /usr/bin/python3 tools/simdevices.py --root "$work/devices" 127.0.0.2 > "$work/sim.log" 2>&1 &

@@ -21,7 +21,8 @@ A device is ADDRESS followed by comma-separated options:
         drop-upload   the connection is cut in the middle of every upload
         truncate      an upload is stored with only its first half
         silent        the device accepts connections and never answers
-    throttle=BYTES    move at most BYTES per second per transfer, each way
+    throttle=BYTES    the device's link moves at most BYTES per second, all
+                      its transfers together
 """
 
 import argparse
@@ -29,9 +30,10 @@ import os
 import socket
 import sys
 import threading
+import time
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
+from pyftpdlib.handlers import DTPHandler, FTPHandler
 from pyftpdlib.ioloop import IOLoop
 from pyftpdlib.servers import FTPServer
 
@@ -72,6 +74,20 @@ def make_tree(root, device):
     return home
 
 
+class Link:
+    """A device's network link: moves at most `rate` bytes per second."""
+
+    def __init__(self, rate):
+        self.rate = rate
+        self.free_at = 0.0
+
+    def delay_after(self, size):
+        """Seconds to wait after moving `size` bytes, to keep to the rate."""
+        now = time.monotonic()
+        self.free_at = max(self.free_at, now) + size / self.rate
+        return self.free_at - now
+
+
 class DeviceAuthorizer(DummyAuthorizer):
     def __init__(self, faults):
         super().__init__()
@@ -89,9 +105,33 @@ class DeviceAuthorizer(DummyAuthorizer):
 def handler_for(device, home):
     faults = device["faults"]
 
-    class DataHandler(ThrottledDTPHandler):
-        read_limit = device["throttle"]
-        write_limit = device["throttle"]
+    link = Link(device["throttle"]) if device["throttle"] else None
+
+    class DataHandler(DTPHandler):
+        """Data connections of one device share its link speed."""
+
+        def use_sendfile(self):
+            return link is None and super().use_sendfile()
+
+        def recv(self, buffer_size):
+            chunk = super().recv(buffer_size)
+            self._throttle(len(chunk))
+            return chunk
+
+        def send(self, data):
+            sent = super().send(data)
+            self._throttle(sent)
+            return sent
+
+        def _throttle(self, size):
+            delay = link.delay_after(size) if link else 0
+            if delay > 0.005 and not self._closed:
+                self.del_channel()
+                self.ioloop.call_later(delay, self._wake, _errback=self.handle_error)
+
+        def _wake(self):
+            if not self._closed:
+                self.add_channel(events=self.ioloop.READ if self.receive else self.ioloop.WRITE)
 
         def handle_read(self):
             super().handle_read()
