@@ -36,8 +36,13 @@ int CDialog::DoModal() {
 
 void CDialog::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !qobject_cast<QPushButton*>(focusWidget())) {
-        OnOK();
+    if (enter) {
+        // With no default button, Enter presses the focused button, or else is OK.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+        } else {
+            OnOK();
+        }
         return;
     }
     QDialog::keyPressEvent(event);

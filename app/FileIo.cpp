@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <cerrno>
 
 #include "FileError.h"
@@ -43,14 +44,16 @@ bool WriteAll(int fd, const QByteArray& data) {
     return true;
 }
 
-mode_t NewFileMode(const QByteArray& target) {
-    struct stat existing {};
-    if (::stat(target.constData(), &existing) == 0) {
-        return existing.st_mode & 07777;
+// Creates a new file beside the target; the system applies the umask to mode.
+int CreateTemporary(const QByteArray& target, mode_t mode, QByteArray& name) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        name = target + ".tmp-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
     }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return -1;
 }
 
 }  // namespace
@@ -60,15 +63,18 @@ void WriteFileAtomically(const QString& path, const QByteArray& data, bool priva
     const QFileInfo info(path);
     const QString target = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
     const QByteArray targetName = QFile::encodeName(target);
-    QByteArray tempName = targetName + ".XXXXXX";
+    // A file that is replaced keeps its permissions; a new one gets the usual ones.
+    struct stat existing {};
+    const bool replacing = ::stat(targetName.constData(), &existing) == 0;
 
     errno = 0;
-    const int fd = ::mkstemp(tempName.data());
+    QByteArray tempName;
+    const int fd = CreateTemporary(targetName, privateFile ? 0600 : 0666, tempName);
     if (fd < 0) {
         throw FileError::FromErrno(errno, FileError::Kind::WriteFailed, path);
     }
-    const bool written = ::fchmod(fd, privateFile ? 0600 : NewFileMode(targetName)) == 0 && WriteAll(fd, data) &&
-                         ::fsync(fd) == 0;
+    const bool written = (privateFile || !replacing || ::fchmod(fd, existing.st_mode & 07777) == 0) &&
+                         WriteAll(fd, data) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || ::rename(tempName.constData(), targetName.constData()) != 0) {
         const int error = errno;

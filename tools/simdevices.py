@@ -33,7 +33,7 @@ import threading
 import time
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.handlers import ActiveDTP, DTPHandler, FTPHandler
 from pyftpdlib.ioloop import IOLoop
 from pyftpdlib.servers import FTPServer
 
@@ -86,6 +86,18 @@ class Link:
         now = time.monotonic()
         self.free_at = max(self.free_at, now) + size / self.rate
         return self.free_at - now
+
+
+class HandingOverActiveDTP(ActiveDTP):
+    """pyftpdlib's active-mode connector keeps the number of the socket it
+    hands to the data channel, and unregisters that number when it is shut
+    down at the session's next PORT. By then the number may belong to another
+    session's connection, which then never hears of its data again. Forget
+    the number once the socket is handed over."""
+
+    def handle_connect(self):
+        super().handle_connect()
+        self._fileno = None
 
 
 class DeviceAuthorizer(DummyAuthorizer):
@@ -144,6 +156,7 @@ def handler_for(device, home):
         authorizer = DeviceAuthorizer(faults)
         auth_failed_timeout = 0.05
         dtp_handler = DataHandler
+        active_dtp = HandingOverActiveDTP
         banner = "Varnel Pro simulated device ready."
         # Devices take an empty user name and password as they come.
         proto_cmds = dict(FTPHandler.proto_cmds,
