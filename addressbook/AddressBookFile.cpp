@@ -37,8 +37,8 @@ QByteArray EncodeAddressBook(const AddressBook& book) {
     for (int slot = 0; slot < MaxAddressRecords; ++slot) {
         if (slot < static_cast<int>(book.records.size())) {
             const AddressRecord& record = book.records[slot];
-            data += Block(record.ipAddress, static_cast<uint32_t>(record.port),
-                          record.telephoneNumber);
+            data +=
+                Block(record.ipAddress, static_cast<uint32_t>(record.port), record.telephoneNumber);
         } else {
             data += QByteArray(AddressBlockSize, '\0');
         }

@@ -42,10 +42,11 @@ void FocusField(QLineEdit* edit) {
 CAddressBookDlg::CAddressBookDlg() : m_hIcon(icons::Path(ids::IconApplication)) {
     setWindowTitle("Address Book Management");
 
-    m_wndToolBar = MakeBars({kFileMenu, kRecordMenu, kHelpMenu},
-                            {ids::CmdNew, ids::CmdOpen, ids::CmdSave, 0, ids::CmdAdd, ids::CmdModify,
-                             ids::CmdDelete, ids::CmdResetFields, 0, ids::CmdHelp, ids::CmdAbout},
-                            297, 306);
+    m_wndToolBar =
+        MakeBars({kFileMenu, kRecordMenu, kHelpMenu},
+                 {ids::CmdNew, ids::CmdOpen, ids::CmdSave, 0, ids::CmdAdd, ids::CmdModify,
+                  ids::CmdDelete, ids::CmdResetFields, 0, ids::CmdHelp, ids::CmdAbout},
+                 297, 306);
     Group("Record", 5, 20, 285, 89);
     Label("IP Address", 16, 36, 44, 15);
     m_ctlRecordAddress = Place(new CIPAddressCtrl(this), 65, 36, 110, 15);
@@ -274,8 +275,8 @@ void CAddressBookDlg::OnOpen() {
 
 void CAddressBookDlg::OnSave() {
     ReadWindow();
-    const QString path = platform::SaveFileName(this, texts::AddressBookName,
-                                                texts::AddressBookFilter, "*.cpe");
+    const QString path =
+        platform::SaveFileName(this, texts::AddressBookName, texts::AddressBookFilter, "*.cpe");
     if (path.isEmpty()) {
         return;
     }

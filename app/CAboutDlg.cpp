@@ -19,9 +19,9 @@ CAboutDlg::CAboutDlg() {
     auto* icon = Place(new QLabel(this), 11, 17, 20, 20);
     icon->setPixmap(QIcon(icons::Path(ids::IconApplication)).pixmap(icon->size()));
     icon->setAlignment(Qt::AlignCenter);
-    for (auto [text, x, y, w] : {std::tuple{texts::AppName, 50, 10, 60},
-                                 std::tuple{texts::Version, 115, 10, 60},
-                                 std::tuple{QStringLiteral("Gateway management tool"), 50, 30, 125}}) {
+    for (auto [text, x, y, w] :
+         {std::tuple{texts::AppName, 50, 10, 60}, std::tuple{texts::Version, 115, 10, 60},
+          std::tuple{QStringLiteral("Gateway management tool"), 50, 30, 125}}) {
         Place(new QLabel(text, this), x, y, w, 15)->setAlignment(Qt::AlignCenter);
     }
     auto* ok = Button("OK", 185, 10, 55, 15);

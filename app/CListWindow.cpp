@@ -51,7 +51,8 @@ void CListWindow::MakeRecordButtons() {
     int x = 15;
     for (const auto& [caption, command] : buttons) {
         QPushButton* button = Button(caption, x, 86, 45, 15);
-        connect(button, &QPushButton::clicked, this, [this, c = command] { m_commands.Trigger(c); });
+        connect(button, &QPushButton::clicked, this,
+                [this, c = command] { m_commands.Trigger(c); });
         x += 55;
     }
 }

@@ -23,8 +23,8 @@ protected:
 
     // Lays out the menus and the toolbar (0 leaves a gap) above a client area of
     // width by height dialog units; answers the toolbar.
-    QToolBar* MakeBars(const std::vector<CommandSet::Menu>& menus,
-                       const std::vector<int>& toolbar, int width, int height);
+    QToolBar* MakeBars(const std::vector<CommandSet::Menu>& menus, const std::vector<int>& toolbar,
+                       int width, int height);
     // "Add", "Modify", "Delete" and "Reset fields" in a row at y = 86.
     void MakeRecordButtons();
     QTreeWidget* MakeList(const QStringList& headings, int x, int y, int width, int height);

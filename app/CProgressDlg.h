@@ -32,7 +32,7 @@ public:
 
     QString m_strLine1;
     QString m_strLine2;
-    ProgressBarModel m_ctlStepBar;  // the upper bar
+    ProgressBarModel m_ctlStepBar;   // the upper bar
     ProgressBarModel m_ctlTotalBar;  // the lower bar
 
     // What the window shows, for tests.

@@ -73,8 +73,9 @@ void WriteFileAtomically(const QString& path, const QByteArray& data, bool priva
     if (fd < 0) {
         throw FileError::FromErrno(errno, FileError::Kind::WriteFailed, path);
     }
-    const bool written = (privateFile || !replacing || ::fchmod(fd, existing.st_mode & 07777) == 0) &&
-                         WriteAll(fd, data) && ::fsync(fd) == 0;
+    const bool written =
+        (privateFile || !replacing || ::fchmod(fd, existing.st_mode & 07777) == 0) &&
+        WriteAll(fd, data) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || ::rename(tempName.constData(), targetName.constData()) != 0) {
         const int error = errno;

@@ -142,8 +142,8 @@ bool RegisterFileType(const QString& extension, const QString& typeName, int ico
     Store(dataHome + "/icons/hicolor/scalable/mimetypes/" + IconName(typeName) + ".svg",
           IconPicture(iconPosition));
     const QString mimeApps = configHome + "/mimeapps.list";
-    Store(mimeApps, WithDefault(ReadOrEmpty(mimeApps), MimeType(typeName),
-                                DesktopEntryName(typeName)));
+    Store(mimeApps,
+          WithDefault(ReadOrEmpty(mimeApps), MimeType(typeName), DesktopEntryName(typeName)));
 
     if (newlyCreated) {
         QProcess::execute("update-mime-database", {dataHome + "/mime"});

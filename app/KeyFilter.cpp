@@ -19,7 +19,8 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (text.isEmpty() || shortcut || !text[0].isPrint()) {
         return false;  // backspace, Tab, Enter, Esc, arrows and shortcuts
     }
-    const bool full = m_limit >= 0 && !m_edit->hasSelectedText() && m_edit->text().size() >= m_limit;
+    const bool full =
+        m_limit >= 0 && !m_edit->hasSelectedText() && m_edit->text().size() >= m_limit;
     if (!m_allowed.contains(text[0]) || full) {
         QApplication::beep();
         return true;

@@ -51,7 +51,8 @@ int NumberOption(const Arguments& arguments, const char* name, int fallback, int
     bool ok = false;
     const int number = value->toInt(&ok);
     if (!ok || number < minimum) {
-        throw UsageError{QStringLiteral("--%1 takes a whole number from %2").arg(name).arg(minimum)};
+        throw UsageError{
+            QStringLiteral("--%1 takes a whole number from %2").arg(name).arg(minimum)};
     }
     return number;
 }

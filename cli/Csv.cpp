@@ -12,7 +12,8 @@ bool NeedsQuotes(const QByteArray& field) {
 QByteArray CsvLine(const CsvRow& fields) {
     QList<QByteArray> written;
     for (const QByteArray& field : fields) {
-        written << (NeedsQuotes(field) ? '"' + QByteArray(field).replace("\"", "\"\"") + '"' : field);
+        written << (NeedsQuotes(field) ? '"' + QByteArray(field).replace("\"", "\"\"") + '"'
+                                       : field);
     }
     return written.join(',') + "\r\n";
 }

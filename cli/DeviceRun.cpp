@@ -30,7 +30,9 @@ const char* OutcomeName(Outcome outcome) {
     return "unknown";
 }
 
-bool Succeeded(Outcome outcome) { return outcome == Outcome::Done || outcome == Outcome::Reachable; }
+bool Succeeded(Outcome outcome) {
+    return outcome == Outcome::Done || outcome == Outcome::Reachable;
+}
 
 bool Retryable(Outcome outcome) {
     return outcome == Outcome::FtpFailed || outcome == Outcome::NoAnswer ||

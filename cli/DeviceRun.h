@@ -38,8 +38,8 @@ struct DeviceOutcome {
 
 // One attempt at one device. It reports through progress (whose Poll answers
 // false once the run is interrupted) and adds what it sent to bytesSent.
-using DeviceJob = std::function<Outcome(const DeviceEntry&, ProgressReport& progress,
-                                        qint64& bytesSent)>;
+using DeviceJob =
+    std::function<Outcome(const DeviceEntry&, ProgressReport& progress, qint64& bytesSent)>;
 
 struct RunOptions {
     int jobs = 4;

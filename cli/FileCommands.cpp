@@ -47,7 +47,8 @@ std::vector<DeviceEntry> Entries(const std::vector<Device>& devices) {
 
 void SaveDevices(const QString& path, const std::vector<DeviceEntry>& entries) {
     if (entries.size() > kMaxDevices) {
-        throw CommandError{QStringLiteral("a device list holds at most %1 devices").arg(kMaxDevices)};
+        throw CommandError{
+            QStringLiteral("a device list holds at most %1 devices").arg(kMaxDevices)};
     }
     try {
         SaveDeviceList(path, entries);
@@ -103,7 +104,8 @@ int DevicesCommand(const Arguments& arguments) {
         if (!IsAddress(address)) {
             throw UsageError{"not a dotted IPv4 address: " + QString::fromLocal8Bit(address)};
         }
-        auto entries = QFile::exists(list) ? Entries(ReadDevices(list)) : std::vector<DeviceEntry>{};
+        auto entries =
+            QFile::exists(list) ? Entries(ReadDevices(list)) : std::vector<DeviceEntry>{};
         entries.push_back({address, arguments.Value("user").value_or(""), Password(arguments)});
         SaveDevices(list, entries);
         return 0;
@@ -149,19 +151,19 @@ int ShowBook(const AddressBook& book) {
                 book.gatewayPort);
     for (size_t i = 0; i < book.records.size(); ++i) {
         const AddressRecord& record = book.records[i];
-        std::printf("%-4d %-16s %-7d %s\n", static_cast<int>(i) + 1,
-                    record.ipAddress.constData(), record.port, record.telephoneNumber.constData());
+        std::printf("%-4d %-16s %-7d %s\n", static_cast<int>(i) + 1, record.ipAddress.constData(),
+                    record.port, record.telephoneNumber.constData());
     }
     return 0;
 }
 
 QByteArray BookCsv(const AddressBook& book) {
     QByteArray csv = CsvLine({"kind", "address", "port", "telephone"});
-    csv += CsvLine({"gateway", DottedText(book.gatewayAddress),
-                    QByteArray::number(book.gatewayPort), ""});
+    csv += CsvLine(
+        {"gateway", DottedText(book.gatewayAddress), QByteArray::number(book.gatewayPort), ""});
     for (const AddressRecord& record : book.records) {
-        csv += CsvLine({"record", record.ipAddress, QByteArray::number(record.port),
-                        record.telephoneNumber});
+        csv += CsvLine(
+            {"record", record.ipAddress, QByteArray::number(record.port), record.telephoneNumber});
     }
     return csv;
 }
@@ -197,8 +199,8 @@ AddressBook BookFromCsv(const QString& csvPath) {
         }
     }
     if (book.records.size() > MaxAddressRecords) {
-        throw CommandError{QStringLiteral("an address book holds at most %1 records")
-                               .arg(MaxAddressRecords)};
+        throw CommandError{
+            QStringLiteral("an address book holds at most %1 records").arg(MaxAddressRecords)};
     }
     return book;
 }

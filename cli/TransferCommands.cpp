@@ -1,9 +1,9 @@
 // check, upgrade, download and backup: the commands that reach devices.
 
 #include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 #include <cctype>
-#include <QFileInfo>
 
 #include "AddressBookTransfer.h"
 #include "CommandSupport.h"
@@ -53,8 +53,9 @@ Outcome FromTransfer(TransferResult result) {
 
 // Only a plain dotted address names a local file.
 bool IsDotted(const QByteArray& address) {
-    return !address.isEmpty() &&
-           std::all_of(address.begin(), address.end(), [](char c) { return c == '.' || std::isdigit(static_cast<unsigned char>(c)); });
+    return !address.isEmpty() && std::all_of(address.begin(), address.end(), [](char c) {
+        return c == '.' || std::isdigit(static_cast<unsigned char>(c));
+    });
 }
 
 Outcome Download(const DeviceEntry& device, const QString& path, ProgressReport& progress,
@@ -77,7 +78,7 @@ int CheckCommand(const Arguments& arguments) {
         devices,
         [](const DeviceEntry& device, ProgressReport&, qint64&) {
             return PingHost(device.ipAddress, kProbeTimeoutMs) ? Outcome::Reachable
-                                                                : Outcome::NoAnswer;
+                                                               : Outcome::NoAnswer;
         },
         RunOptionsFrom(arguments));
     return Finish("check", results, arguments);

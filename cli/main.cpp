@@ -52,8 +52,9 @@ std::vector<Command> Commands() {
         return set;
     };
     static const std::string checkHelp =
-        std::string("usage: varnelctl check LIST.vgl [OPTIONS]\n\n"
-                    "Pings every device; a device that answers is reachable.\n\n") +
+        std::string(
+            "usage: varnelctl check LIST.vgl [OPTIONS]\n\n"
+            "Pings every device; a device that answers is reachable.\n\n") +
         kRunOptions;
     static const std::string upgradeHelp =
         std::string(
@@ -66,13 +67,16 @@ std::vector<Command> Commands() {
             "                     the device with the local one\n") +
         kRunOptions;
     static const std::string backupHelp =
-        std::string("usage: varnelctl backup LIST.vgl --to DIR [OPTIONS]\n\n"
-                    "Saves every device's address book as DIR/ADDRESS.cpe. A file is written\n"
-                    "only once all of it has arrived.\n\n") +
+        std::string(
+            "usage: varnelctl backup LIST.vgl --to DIR [OPTIONS]\n\n"
+            "Saves every device's address book as DIR/ADDRESS.cpe. A file is written\n"
+            "only once all of it has arrived.\n\n") +
         kRunOptions;
     return {
         {{"check", checkHelp.c_str(), kRunValued, {"json"}}, CheckCommand},
-        {{"upgrade", upgradeHelp.c_str(), with(kRunValued, {"firmware", "address-book"}),
+        {{"upgrade",
+          upgradeHelp.c_str(),
+          with(kRunValued, {"firmware", "address-book"}),
           {"json", "verify"}},
          UpgradeCommand},
         {{"download",

@@ -34,7 +34,7 @@ QString Path(int icon) {
 
 int AtPosition(int position) {
     return position >= 0 && position < static_cast<int>(kIcons.size()) ? kIcons[position].first
-                                                                        : -1;
+                                                                       : -1;
 }
 
 QString CommandPath(int command) {

@@ -56,8 +56,8 @@ void CDownloadDlg::OnDownload() {
         platform::MessageBox(texts::NotFound);
         return;
     }
-    const QString path = platform::SaveFileName(this, texts::AddressBookName,
-                                                texts::AddressBookFilter, "*.cpe");
+    const QString path =
+        platform::SaveFileName(this, texts::AddressBookName, texts::AddressBookFilter, "*.cpe");
     if (path.isEmpty()) {
         return;
     }

@@ -14,15 +14,16 @@ namespace {
 
 const QByteArray kRemoteRoot = "/RFA/";
 
-fs::path LocalPath(const QString& folder) { return fs::path(QFile::encodeName(folder).toStdString()); }
+fs::path LocalPath(const QString& folder) {
+    return fs::path(QFile::encodeName(folder).toStdString());
+}
 
 // Calls visit for every entry of a folder in the order the file system lists
 // them; "." and ".." never appear. Errors end the listing of that folder.
 void ForEachEntry(const fs::path& folder,
                   const std::function<void(const fs::directory_entry&)>& visit) {
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         visit(*it);
     }
 }
@@ -56,7 +57,9 @@ int CountTree(const fs::path& folder, Walk& walk) {
     return count;
 }
 
-QByteArray NameOf(const fs::path& path) { return QByteArray::fromStdString(path.filename().native()); }
+QByteArray NameOf(const fs::path& path) {
+    return QByteArray::fromStdString(path.filename().native());
+}
 
 struct Upload {
     FtpSession& ftp;

@@ -197,8 +197,9 @@ std::optional<qint64> FtpSession::RemoteSize(const QByteArray& name) {
     Prepare(Url(m_directory, name));
     curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
     curl_off_t size = -1;
-    if (!Perform() || curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &size) !=
-                          CURLE_OK || size < 0) {
+    if (!Perform() ||
+        curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &size) != CURLE_OK ||
+        size < 0) {
         return std::nullopt;
     }
     return static_cast<qint64>(size);

@@ -9,7 +9,7 @@
 // Limits that keep a device which stops answering from holding the tool.
 namespace ftp_limits {
 constexpr long kConnectTimeoutMs = 5000;
-constexpr long kResponseTimeoutS = 10;  // each reply of the server
+constexpr long kResponseTimeoutS = 10;    // each reply of the server
 constexpr long kAcceptTimeoutMs = 10000;  // the device connecting back in active mode
 constexpr long kLowSpeedBytesPerS = 1;
 constexpr long kLowSpeedTimeS = 10;  // slower than the above for this long fails

@@ -119,9 +119,7 @@ uint16_t InternetChecksum(const QByteArray& bytes) {
     return static_cast<uint16_t>(~sum);
 }
 
-timeval SplitTimeout(int timeoutMs) {
-    return timeval{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
-}
+timeval SplitTimeout(int timeoutMs) { return timeval{timeoutMs / 1000, (timeoutMs % 1000) * 1000}; }
 
 int32_t PeekCounter() { return g_counter.load(); }
 

@@ -39,18 +39,19 @@ void SetCell(QTreeWidgetItem* item, int column, const QByteArray& bytes) {
 
 CUpgradeDlg::CUpgradeDlg() {
     setWindowTitle("Upgrade");
-    m_wndToolBar = MakeBars({kFileMenu, kRecordMenu,
-                             {"Upgrade",
-                              {{"Check connections", ids::CmdCheckConnections},
-                               {nullptr, 0},
-                               {"Upgrade selection", ids::CmdUpgradeSelection},
-                               {"Upgrade list", ids::CmdUpgradeList}}},
-                             kHelpMenu},
-                            {ids::CmdNew, ids::CmdOpen, ids::CmdSave, 0, ids::CmdAdd, ids::CmdModify,
-                             ids::CmdDelete, ids::CmdResetFields, 0, ids::CmdCheckConnections,
-                             ids::CmdUpgradeSelection, ids::CmdUpgradeList, 0, ids::CmdHelp,
-                             ids::CmdAbout},
-                            242, 266);
+    m_wndToolBar =
+        MakeBars({kFileMenu,
+                  kRecordMenu,
+                  {"Upgrade",
+                   {{"Check connections", ids::CmdCheckConnections},
+                    {nullptr, 0},
+                    {"Upgrade selection", ids::CmdUpgradeSelection},
+                    {"Upgrade list", ids::CmdUpgradeList}}},
+                  kHelpMenu},
+                 {ids::CmdNew, ids::CmdOpen, ids::CmdSave, 0, ids::CmdAdd, ids::CmdModify,
+                  ids::CmdDelete, ids::CmdResetFields, 0, ids::CmdCheckConnections,
+                  ids::CmdUpgradeSelection, ids::CmdUpgradeList, 0, ids::CmdHelp, ids::CmdAbout},
+                 242, 266);
     Group("FTP", 5, 20, 230, 89);
     const LoginFields fields = MakeLoginFields(36, 110, 60);
     m_ctlAddress = fields.address;
@@ -112,7 +113,8 @@ DeviceEntry CUpgradeDlg::Row(int row) const {
 }
 
 DeviceStatus CUpgradeDlg::RowStatus(int row) const {
-    return static_cast<DeviceStatus>(m_ctlList->topLevelItem(row)->data(ColNumber, kStatusRole).toInt());
+    return static_cast<DeviceStatus>(
+        m_ctlList->topLevelItem(row)->data(ColNumber, kStatusRole).toInt());
 }
 
 void CUpgradeDlg::SetRowStatus(int row, DeviceStatus status) {
@@ -276,8 +278,7 @@ void CUpgradeDlg::OnOpen() {
 }
 
 void CUpgradeDlg::OnSave() {
-    const QString path =
-        platform::SaveFileName(this, QString(), texts::DeviceListFilter, "*.vgl");
+    const QString path = platform::SaveFileName(this, QString(), texts::DeviceListFilter, "*.vgl");
     if (!path.isEmpty()) {
         std::vector<DeviceEntry> rows;
         for (int row = 0; row < RowCount(); ++row) {

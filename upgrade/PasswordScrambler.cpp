@@ -58,9 +58,8 @@ QByteArray UnscramblePassword(const QByteArray& stored) {
     QByteArray password;
     const qsizetype pairs = stored.size() / 2;
     for (qsizetype i = 0; i < pairs; ++i) {
-        const auto byte =
-            static_cast<uint8_t>(ReadHexPair(stored[2 * i], stored[2 * i + 1]) -
-                                 static_cast<uint8_t>(kKey[i % kKeyLength]));
+        const auto byte = static_cast<uint8_t>(ReadHexPair(stored[2 * i], stored[2 * i + 1]) -
+                                               static_cast<uint8_t>(kKey[i % kKeyLength]));
         if (byte == 0) {
             break;
         }

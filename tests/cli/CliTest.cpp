@@ -86,7 +86,8 @@ SimDevices* Ctl::devices = nullptr;
 TEST_F(Ctl, UpgradeReportsAgreeWithTheDevices) {
     const QString list = List({"127.0.2.2", "127.0.2.3", "127.0.2.4"});
     const QString report = dir.filePath("report.csv");
-    const Finished run = RunCtl({"upgrade", list, "--firmware", firmware, "--json", "--report", report});
+    const Finished run =
+        RunCtl({"upgrade", list, "--firmware", firmware, "--json", "--report", report});
     EXPECT_EQ(run.status, 1) << run.err.constData();
     const QJsonArray results = Devices(run);
     EXPECT_EQ(Results(results), (QStringList{"done", "ftp-failed", "ftp-failed"}));
@@ -111,7 +112,8 @@ TEST_F(Ctl, UpgradeReportsAgreeWithTheDevices) {
 
 TEST_F(Ctl, OnlyTheNamedRows) {
     const QString list = List({"127.0.2.2", "127.0.2.3", "127.0.2.2"});
-    const Finished run = RunCtl({"upgrade", list, "--firmware", firmware, "--only", "1,3", "--json"});
+    const Finished run =
+        RunCtl({"upgrade", list, "--firmware", firmware, "--only", "1,3", "--json"});
     EXPECT_EQ(run.status, 0) << run.err.constData();
     const QJsonArray results = Devices(run);
     ASSERT_EQ(results.size(), 2);
@@ -123,7 +125,7 @@ TEST_F(Ctl, OnlyTheNamedRows) {
 TEST_F(Ctl, RetriesRecoverADeviceThatFailsOnce) {
     const QString list = List({"127.0.2.5"});
     const Finished run = RunCtl({"upgrade", list, "--firmware", firmware, "--retries", "2",
-                         "--retry-pause", "0.05", "--json"});
+                                 "--retry-pause", "0.05", "--json"});
     EXPECT_EQ(run.status, 0) << run.err.constData();
     EXPECT_EQ(Results(Devices(run)), QStringList{"done"});
     EXPECT_EQ(Devices(run)[0].toObject()["attempts"].toInt(), 2);
@@ -133,7 +135,8 @@ TEST_F(Ctl, VerifyCatchesATruncatingDevice) {
     const QString list = List({"127.0.2.6"});
     const Finished plain = RunCtl({"upgrade", list, "--firmware", firmware, "--json"});
     EXPECT_EQ(Results(Devices(plain)), QStringList{"done"});
-    const Finished verified = RunCtl({"upgrade", list, "--firmware", firmware, "--verify", "--json"});
+    const Finished verified =
+        RunCtl({"upgrade", list, "--firmware", firmware, "--verify", "--json"});
     EXPECT_EQ(verified.status, 1);
     EXPECT_EQ(Results(Devices(verified)), QStringList{"verify-failed"});
 }
@@ -147,21 +150,21 @@ TEST_F(Ctl, BackupSavesEveryBookAndNamesTheFailures) {
     const Finished run = RunCtl({"backup", list, "--to", folder});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.out.contains("not done: 127.0.2.4")) << run.out.constData();
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files),
-              (QStringList{"127.0.2.2.cpe", "127.0.2.3.cpe"}));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), (QStringList{"127.0.2.2.cpe", "127.0.2.3.cpe"}));
     EXPECT_EQ(ReadFile(folder + "/127.0.2.3.cpe"), "127.0.2.3");
 
     const QString single = dir.filePath("single.cpe");
     EXPECT_EQ(RunCtl({"download", "127.0.2.2", "-o", single, "--user", "admin"}).status, 0);
     EXPECT_EQ(ReadFile(single), "127.0.2.2");
-    EXPECT_EQ(RunCtl({"download", "127.0.2.2", "-o", single, "--user", "admin"}, "wrong").status, 1);
+    EXPECT_EQ(RunCtl({"download", "127.0.2.2", "-o", single, "--user", "admin"}, "wrong").status,
+              1);
     EXPECT_EQ(ReadFile(single), "127.0.2.2");
 }
 
 TEST_F(Ctl, CsvRoundTripsOfBothFileKinds) {
     const QString list = dir.filePath("list.vgl");
-    SaveDeviceList(list, {{"10.0.0.1", "user, with comma", "p\xE4ss \"quoted\""},
-                          {"10.0.0.2", "", ""}});
+    SaveDeviceList(list,
+                   {{"10.0.0.1", "user, with comma", "p\xE4ss \"quoted\""}, {"10.0.0.2", "", ""}});
     const QString csv = dir.filePath("devices.csv");
     ASSERT_EQ(RunCtl({"devices", list, "export", csv}).status, 0);
     EXPECT_EQ(QFile(csv).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
@@ -177,7 +180,8 @@ TEST_F(Ctl, CsvRoundTripsOfBothFileKinds) {
     AddressBook book;
     book.gatewayAddress = {192, 168, 1, 1};
     book.gatewayPort = 1721;
-    book.records = {{"10.0.0.1", -1, "0123*"}, {"1234567890123456", 40000 - 65536, QByteArray(36, '9')}};
+    book.records = {{"10.0.0.1", -1, "0123*"},
+                    {"1234567890123456", 40000 - 65536, QByteArray(36, '9')}};
     const QString cpe = dir.filePath("book.cpe");
     WriteAddressBook(book, cpe);
     const QString bookCsv = dir.filePath("book.csv");
@@ -194,11 +198,15 @@ TEST_F(Ctl, DevicesAddAndRemove) {
     EXPECT_EQ(RunCtl({"devices", list, "add", "10.0.0.2"}, "s2").status, 0);
     EXPECT_EQ(RunCtl({"devices", list, "add", "not-an-address"}).status, 2);
     ASSERT_TRUE(WriteFile(dir.filePath("secret"), "from file\n"));
-    EXPECT_EQ(RunCtl({"devices", list, "add", "10.0.0.3", "--password-file", dir.filePath("secret")}).status, 0);
+    EXPECT_EQ(
+        RunCtl({"devices", list, "add", "10.0.0.3", "--password-file", dir.filePath("secret")})
+            .status,
+        0);
     EXPECT_EQ(RunCtl({"devices", list, "remove", "2"}).status, 0);
     std::vector<DeviceEntry> rows;
     LoadDeviceList(list, rows);
-    EXPECT_EQ(rows, (std::vector<DeviceEntry>{{"10.0.0.1", "a", "s1"}, {"10.0.0.3", "", "from file"}}));
+    EXPECT_EQ(rows,
+              (std::vector<DeviceEntry>{{"10.0.0.1", "a", "s1"}, {"10.0.0.3", "", "from file"}}));
 }
 
 TEST_F(Ctl, BadUsageAndUnreadableFiles) {
@@ -210,7 +218,8 @@ TEST_F(Ctl, BadUsageAndUnreadableFiles) {
     const Finished wrong = RunCtl({"check", dir.filePath("other.vgl")});
     EXPECT_EQ(wrong.status, 2);
     EXPECT_TRUE(wrong.err.contains("VGL Format not recognized!"));
-    for (const char* command : {"check", "upgrade", "download", "backup", "devices", "addressbook"}) {
+    for (const char* command :
+         {"check", "upgrade", "download", "backup", "devices", "addressbook"}) {
         const Finished help = RunCtl({command, "--help"});
         EXPECT_EQ(help.status, 0) << command;
         EXPECT_TRUE(help.out.startsWith("usage: varnelctl")) << command;
@@ -218,8 +227,8 @@ TEST_F(Ctl, BadUsageAndUnreadableFiles) {
 }
 
 TEST(CtlInterrupt, CtrlCStopsCleanlyAndLeavesNoPartialFile) {
-    SimDevices slow({"127.0.2.12,throttle=200000", "127.0.2.13,throttle=200000",
-                     "127.0.2.14,throttle=200000"});
+    SimDevices slow(
+        {"127.0.2.12,throttle=200000", "127.0.2.13,throttle=200000", "127.0.2.14,throttle=200000"});
     ASSERT_TRUE(slow.ready());
     QTemporaryDir dir;
     std::vector<DeviceEntry> rows;

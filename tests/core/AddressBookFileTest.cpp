@@ -74,9 +74,8 @@ TEST(AddressBookFile, ReadingRules) {
         EXPECT_EQ(book.gatewayPort, 1720u);
     }
     {
-        const AddressBook book =
-            Decode(zero + UsedBlock("", 0x1234, "") + zero + zero + UsedBlock("a", 1, "b") +
-                   QByteArray(53, 'x'));
+        const AddressBook book = Decode(zero + UsedBlock("", 0x1234, "") + zero + zero +
+                                        UsedBlock("a", 1, "b") + QByteArray(53, 'x'));
         ASSERT_EQ(book.records.size(), 2u);
         EXPECT_EQ(book.records[0], (AddressRecord{"", 0x1234, ""}));
         EXPECT_EQ(book.records[1], (AddressRecord{"a", 1, "b"}));

@@ -30,7 +30,8 @@ TEST(AddressBookRules, RowLimit) {
                          Case{300, BookResult::MaximumReached}}) {
         AddressBook book = BookOf(c.records);
         EXPECT_EQ(AddRecord(book, FilledForm(), std::nullopt), c.add) << c.records;
-        EXPECT_EQ(book.records.size(), static_cast<size_t>(c.add == BookResult::Done ? 254 : c.records));
+        EXPECT_EQ(book.records.size(),
+                  static_cast<size_t>(c.add == BookResult::Done ? 254 : c.records));
     }
     AddressBook big = BookOf(300);
     EXPECT_EQ(ModifyRecord(big, FilledForm(), 254), BookResult::MaximumReached);
@@ -59,7 +60,11 @@ TEST(AddressBookRules, MakeRecordRefusesIncompleteForms) {
         {"blank address", [](RecordForm& f) { f.ipAddress = {}; }, false},
         {"port 0", [](RecordForm& f) { f.currentPort = 0; }, false},
         {"empty number", [](RecordForm& f) { f.telephoneNumber.clear(); }, false},
-        {"only first part", [](RecordForm& f) { f.ipAddress = {10, {}, {}, {}}; }, true},
+        {"only first part",
+         [](RecordForm& f) {
+             f.ipAddress = {10, {}, {}, {}};
+         },
+         true},
     };
     for (const auto& c : cases) {
         RecordForm form = FilledForm();

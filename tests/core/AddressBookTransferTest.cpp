@@ -11,8 +11,6 @@
 
 namespace {
 
-
-
 const DeviceEntry kGood{"127.0.0.2", "admin", "admin"};
 const DeviceEntry kNoRfa{"127.0.0.3", "admin", "admin"};
 const DeviceEntry kEmptyLogin{"127.0.0.4", "", ""};

@@ -6,20 +6,20 @@
 
 #include "CountedString.h"
 #include "DeviceList.h"
-#include "FileSizeLimit.h"
 #include "FileError.h"
+#include "FileSizeLimit.h"
 #include "PasswordScrambler.h"
 
 namespace {
 
 QByteArray Hex(const char* hex) { return QByteArray::fromHex(hex); }
 
-const QByteArray kExample = Hex(
-    "0956474C313031303032"
-    "01000000"
-    "0831302E302E302E31"
-    "0561646D696E"
-    "00");
+const QByteArray kExample =
+    Hex("0956474C313031303032"
+        "01000000"
+        "0831302E302E302E31"
+        "0561646D696E"
+        "00");
 
 std::vector<DeviceEntry> Decode(const QByteArray& data, DeviceListLoad* result = nullptr) {
     std::vector<DeviceEntry> rows;
@@ -48,7 +48,9 @@ TEST(DeviceList, EmptyListIsSignatureAndZero) {
 TEST(PasswordScrambler, ShiftsByTheKeyAndRestartsItAfterNineBytes) {
     // 'K' + 1 = 0x4C; the tenth byte uses the key's first character again.
     EXPECT_EQ(ScramblePassword(QByteArray(1, '\x01')), "4C");
-    EXPECT_EQ(ScramblePassword(QByteArray(10, '\0')), "4B5752353833373436" "4B");
+    EXPECT_EQ(ScramblePassword(QByteArray(10, '\0')),
+              "4B5752353833373436"
+              "4B");
     EXPECT_EQ(ScramblePassword(""), "");
     const QByteArray odd("caf\xE9 p\xE4ss w\xF6rd 12");
     EXPECT_EQ(UnscramblePassword(ScramblePassword(odd)), odd);
@@ -93,7 +95,11 @@ TEST(CountedString, PrefixFormsAtTheirLimits) {
 
 TEST(CountedString, ReadsTheWideForm) {
     // 0xFF 0xFFFE, 3 characters, "aé€" in UTF-16LE.
-    const QByteArray data = Hex("FFFEFF03" "6100" "E900" "AC20");
+    const QByteArray data =
+        Hex("FFFEFF03"
+            "6100"
+            "E900"
+            "AC20");
     CountedReader reader(data);
     QByteArray text;
     ASSERT_TRUE(reader.ReadString(text));
@@ -156,8 +162,8 @@ TEST(DeviceList, ShortDataEndsWithTheEndOfFileErrorKeepingEarlierRows) {
     };
     const Case cases[] = {
         {QByteArray(), 0},
-        {full.left(5), 0},           // inside the signature
-        {full.left(12), 0},          // inside the row count
+        {full.left(5), 0},                // inside the signature
+        {full.left(12), 0},               // inside the row count
         {full.left(full.size() - 1), 1},  // inside the second row's password
         // A length prefix claiming far more than is left must not be trusted.
         {full.left(14) + Hex("FFFFFFFFFFFF7F"), 0},

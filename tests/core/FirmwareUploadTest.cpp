@@ -12,8 +12,6 @@
 
 namespace {
 
-
-
 QStringList Entries(const QString& folder) {
     QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     names.sort();
@@ -25,8 +23,8 @@ const DeviceEntry kDevice{"127.0.0.12", "admin", "admin"};
 class FirmwareUpload : public ::testing::Test {
 protected:
     void SetUp() override {
-        devices = std::make_unique<SimDevices>(
-            QStringList{"127.0.0.12", "127.0.0.13,fault=no-images", "127.0.0.14,fault=drop-upload"});
+        devices = std::make_unique<SimDevices>(QStringList{
+            "127.0.0.12", "127.0.0.13,fault=no-images", "127.0.0.14,fault=drop-upload"});
         ASSERT_TRUE(devices->ready());
     }
     QString Remote(const QString& relative, const QString& address = "127.0.0.12") {

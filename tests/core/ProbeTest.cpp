@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
+#include <linux/capability.h>
 #include <net/if.h>
 #include <netinet/in.h>
 #include <sched.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
-#include <linux/capability.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -176,7 +176,7 @@ TEST(Probe, OnlyTheMatchingEchoReplyCountsAsAnAnswer) {
         GTEST_SKIP() << "no network namespace or raw socket for this test";
     }
     EXPECT_EQ(status, 0) << "1: answered with nobody there, 2: fooled by a "
-                                         "foreign datagram, 3: missed its own reply";
+                            "foreign datagram, 3: missed its own reply";
 }
 
 namespace {

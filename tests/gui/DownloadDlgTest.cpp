@@ -7,15 +7,11 @@
 #include "CDownloadDlg.h"
 #include "CIPAddressCtrl.h"
 #include "ModalWindows.h"
-#include "TestFiles.h"
 #include "Platform.h"
 #include "SimDevices.h"
+#include "TestFiles.h"
 
-namespace {
-
-
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(DownloadWindow, FetchesTheAddressBookAndKeepsTheOldFileOnFailure) {
     SimDevices devices({"127.0.1.12"});

@@ -14,8 +14,8 @@
 #include "CUpgradeDlg.h"
 #include "DeviceList.h"
 #include "ModalWindows.h"
-#include "TestFiles.h"
 #include "ResourceIds.h"
+#include "TestFiles.h"
 
 namespace {
 
@@ -26,7 +26,6 @@ bool Registered() {
 }
 
 void ForgetRegistration() { QDir(qEnvironmentVariable("XDG_DATA_HOME")).removeRecursively(); }
-
 
 class Launcher : public ::testing::Test {
 protected:
@@ -51,8 +50,8 @@ TEST_F(Launcher, ShowsFirmwareUpgradeHelpAndExitOnly) {
         EXPECT_TRUE(launcher.ButtonById(id)->isVisible()) << caption;
         EXPECT_EQ(launcher.ButtonById(id)->text(), caption);
     }
-    for (int id : {ids::BtnAddressBookManagement, ids::BtnAddressBookUpgrade,
-                   ids::BtnAddressBookDownload}) {
+    for (int id :
+         {ids::BtnAddressBookManagement, ids::BtnAddressBookUpgrade, ids::BtnAddressBookDownload}) {
         EXPECT_FALSE(launcher.ButtonById(id)->isVisible()) << id;
         EXPECT_EQ(launcher.ButtonById(id)->focusPolicy(), Qt::NoFocus) << id;
     }
@@ -167,9 +166,8 @@ TEST_F(Launcher, HiddenButtonsOpenTheAddressBookWindows) {
     CLauncherDlg launcher("");
     launcher.OnInitDialog();
     bool edited = false;
-    WhenShown<CAddressBookDlg>([&](CAddressBookDlg* editor) {
-        edited = editor->Book().records.empty();
-    });
+    WhenShown<CAddressBookDlg>(
+        [&](CAddressBookDlg* editor) { edited = editor->Book().records.empty(); });
     launcher.ButtonById(ids::BtnAddressBookManagement)->click();
     EXPECT_TRUE(edited);
 }

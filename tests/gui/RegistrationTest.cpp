@@ -10,7 +10,8 @@
 
 namespace {
 
-QString Output(const QString& program, const QStringList& arguments, const QString& workingDir = {}) {
+QString Output(const QString& program, const QStringList& arguments,
+               const QString& workingDir = {}) {
     QProcess process;
     process.setWorkingDirectory(workingDir);
     process.start(program, arguments);
@@ -63,7 +64,8 @@ TEST(RegistrationExec, QuotesTheProgramAsDesktopEntriesRequire) {
     for (const QString& path : paths) {
         const QString exec = registration::ExecLine(path);
         EXPECT_TRUE(exec.endsWith(" %f")) << exec.toStdString();
-        EXPECT_EQ(ExecArguments(exec), (QStringList{path.contains('%') ? QString(path).replace("%", "%%") : path, "%f"}))
+        EXPECT_EQ(ExecArguments(exec),
+                  (QStringList{path.contains('%') ? QString(path).replace("%", "%%") : path, "%f"}))
             << exec.toStdString();
     }
     EXPECT_EQ(registration::ExecLine("/home/a b/varnel"), "\"/home/a b/varnel\" %f");
@@ -92,13 +94,12 @@ TEST_F(Registration, TheDesktopKnowsBothTypesAndOpensThemWithUs) {
         EXPECT_TRUE(text.contains("\nMimeType=" + QString(mimeType) + ";\n"));
         const qsizetype exec = text.indexOf("Exec=");
         const QString line = text.mid(exec + 5, text.indexOf('\n', exec) - exec - 5);
-        EXPECT_EQ(ExecArguments(line),
-                  (QStringList{QCoreApplication::applicationDirPath() + "/" +
-                                   QCoreApplication::applicationName(),
-                               "%f"}));
+        EXPECT_EQ(ExecArguments(line), (QStringList{QCoreApplication::applicationDirPath() + "/" +
+                                                        QCoreApplication::applicationName(),
+                                                    "%f"}));
     }
-    EXPECT_TRUE(QFile::exists(dataHome +
-                              "/icons/hicolor/scalable/mimetypes/application-x-cpe-addressbook.svg"));
+    EXPECT_TRUE(QFile::exists(
+        dataHome + "/icons/hicolor/scalable/mimetypes/application-x-cpe-addressbook.svg"));
 }
 
 TEST_F(Registration, RewritesOnForceAndTellsTheDesktopOnlyTheFirstTime) {
@@ -106,7 +107,8 @@ TEST_F(Registration, RewritesOnForceAndTellsTheDesktopOnlyTheFirstTime) {
     const QString cache = dataHome + "/mime/mime.cache";
     ASSERT_TRUE(QFile::exists(cache));
     QFile::remove(cache);
-    const QString entry = dataHome + "/applications/" + registration::DesktopEntryName("CPE.AddressBook");
+    const QString entry =
+        dataHome + "/applications/" + registration::DesktopEntryName("CPE.AddressBook");
     QFile::remove(entry);
 
     EXPECT_FALSE(RegisterFileType(".cpe", "CPE.AddressBook", 1, false));
@@ -121,8 +123,9 @@ TEST_F(Registration, KeepsOtherDefaultApplications) {
     QDir().mkpath(configHome);
     QFile list(configHome + "/mimeapps.list");
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write("[Added Associations]\ntext/plain=editor.desktop;\n\n[Default Applications]\n"
-               "image/png=viewer.desktop\napplication/x-cpe-addressbook=other.desktop\n");
+    list.write(
+        "[Added Associations]\ntext/plain=editor.desktop;\n\n[Default Applications]\n"
+        "image/png=viewer.desktop\napplication/x-cpe-addressbook=other.desktop\n");
     list.close();
     RegisterFileType(".cpe", "CPE.AddressBook", 1, true);
     ASSERT_TRUE(list.open(QIODevice::ReadOnly));

@@ -11,11 +11,10 @@
 #include "DeviceList.h"
 #include "FileSizeLimit.h"
 #include "ModalWindows.h"
-#include "TestFiles.h"
 #include "ResourceIds.h"
+#include "TestFiles.h"
 
 namespace {
-
 
 class UpgradeWindow : public ::testing::Test {
 protected:
@@ -35,8 +34,8 @@ protected:
     }
     void AddDevices(int count) {
         for (int i = 0; i < count; ++i) {
-            Type(FilledAddress({10, 0, 0, static_cast<uint8_t>(i + 1)}), "u" + QString::number(i + 1),
-                 "p" + QString::number(i + 1));
+            Type(FilledAddress({10, 0, 0, static_cast<uint8_t>(i + 1)}),
+                 "u" + QString::number(i + 1), "p" + QString::number(i + 1));
             dlg.m_ctlList->clearSelection();
             dlg.OnAdd();
         }
@@ -141,13 +140,33 @@ TEST_F(UpgradeWindow, EveryEditingCommandClearsTheStatusIcons) {
     };
     const Case cases[] = {
         {"Add", [&] { dlg.OnAdd(); }},
-        {"Modify", [&] { Select({0}); dlg.OnModify(); }},
-        {"Delete", [&] { Select({0}); dlg.OnDelete(); }},
+        {"Modify",
+         [&] {
+             Select({0});
+             dlg.OnModify();
+         }},
+        {"Delete",
+         [&] {
+             Select({0});
+             dlg.OnDelete();
+         }},
         {"Reset fields", [&] { dlg.OnResetFields(); }},
         {"New", [&] { dlg.OnNew(); }},
-        {"Open", [&] { platform::testing::SetNextFileName(dir.filePath("list.vgl")); dlg.OnOpen(); }},
-        {"Save", [&] { platform::testing::SetNextFileName(dir.filePath("saved.vgl")); dlg.OnSave(); }},
-        {"cancelled Save", [&] { platform::testing::SetNextFileName(""); dlg.OnSave(); }},
+        {"Open",
+         [&] {
+             platform::testing::SetNextFileName(dir.filePath("list.vgl"));
+             dlg.OnOpen();
+         }},
+        {"Save",
+         [&] {
+             platform::testing::SetNextFileName(dir.filePath("saved.vgl"));
+             dlg.OnSave();
+         }},
+        {"cancelled Save",
+         [&] {
+             platform::testing::SetNextFileName("");
+             dlg.OnSave();
+         }},
     };
     for (const Case& c : cases) {
         platform::testing::SetNextFileName(dir.filePath("list.vgl"));

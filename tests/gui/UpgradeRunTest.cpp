@@ -11,21 +11,19 @@
 #include "CUpgradeDlg.h"
 #include "DeviceList.h"
 #include "ModalWindows.h"
-#include "TestFiles.h"
 #include "Platform.h"
 #include "ResourceIds.h"
 #include "SimDevices.h"
+#include "TestFiles.h"
 
 namespace {
-
-
 
 // Devices on 127.0.1.x; 127.0.1.9 has nothing behind it and never answers.
 class UpgradeRuns : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        devices = new SimDevices({"127.0.1.2", "127.0.1.3,fault=no-images", "127.0.1.4",
-                                  "127.0.1.5", "127.0.1.6"});
+        devices = new SimDevices(
+            {"127.0.1.2", "127.0.1.3,fault=no-images", "127.0.1.4", "127.0.1.5", "127.0.1.6"});
     }
     static void TearDownTestSuite() { delete devices; }
     void SetUp() override {

@@ -2,9 +2,9 @@
 
 SimDevices::SimDevices(const QStringList& devices) {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start("/usr/bin/python3", QStringList{VARNEL_SOURCE_DIR "/tools/simdevices.py",
-                                                    "--root", m_root.path()} +
-                                            devices);
+    m_process.start(
+        "/usr/bin/python3",
+        QStringList{VARNEL_SOURCE_DIR "/tools/simdevices.py", "--root", m_root.path()} + devices);
     while (m_process.waitForReadyRead(10000)) {
         if (m_process.readAll().contains("ready")) {
             m_ready = true;
