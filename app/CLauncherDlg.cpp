@@ -20,14 +20,14 @@ CLauncherDlg::CLauncherDlg(const QString& commandLine)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     SetClientSize(144, 77);
 
-    struct Spec {
+    struct Layout {
         int id;
         const char* caption;
         int x, y, width;
         bool hidden;
         void (CLauncherDlg::*handler)();
     };
-    const Spec buttons[] = {
+    const Layout buttons[] = {
         {ids::BtnAddressBookManagement, "Address Book Management", 4, 8, 6, true,
          &CLauncherDlg::OnAddressBookManagement},
         {ids::BtnAddressBookUpgrade, "Address Book Upgrade", 4, 28, 6, true,
@@ -39,14 +39,14 @@ CLauncherDlg::CLauncherDlg(const QString& commandLine)
         {ids::BtnAddressBookDownload, "Address Book Download", 4, 48, 6, true,
          &CLauncherDlg::OnAddressBookDownload},
     };
-    for (const Spec& spec : buttons) {
-        QPushButton* button = Button(spec.caption, spec.x, spec.y, spec.width, 15);
-        button->setObjectName(QString::number(spec.id));
-        button->setVisible(!spec.hidden);
-        if (spec.hidden) {
+    for (const Layout& layout : buttons) {
+        QPushButton* button = Button(layout.caption, layout.x, layout.y, layout.width, 15);
+        button->setObjectName(QString::number(layout.id));
+        button->setVisible(!layout.hidden);
+        if (layout.hidden) {
             button->setFocusPolicy(Qt::NoFocus);
         }
-        connect(button, &QPushButton::clicked, this, spec.handler);
+        connect(button, &QPushButton::clicked, this, layout.handler);
     }
 }
 

@@ -12,7 +12,7 @@ QString Arguments::Path(const char* name) const {
     return value ? QFile::decodeName(*value) : QString();
 }
 
-Arguments ParseArguments(const std::vector<QByteArray>& words, const CommandSpec& spec) {
+Arguments ParseArguments(const std::vector<QByteArray>& words, const CommandSyntax& syntax) {
     Arguments arguments;
     for (size_t i = 0; i < words.size(); ++i) {
         QByteArray word = words[i];
@@ -29,9 +29,9 @@ Arguments ParseArguments(const std::vector<QByteArray>& words, const CommandSpec
             inlineValue = name.mid(equals + 1);
             name = name.left(equals);
         }
-        if (spec.flags.count(name) && !inlineValue) {
+        if (syntax.flags.count(name) && !inlineValue) {
             arguments.flags.insert(name);
-        } else if (spec.valued.count(name)) {
+        } else if (syntax.valued.count(name)) {
             if (!inlineValue && i + 1 >= words.size()) {
                 throw UsageError{"--" + QString::fromLocal8Bit(name) + " needs a value"};
             }

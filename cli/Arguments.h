@@ -20,7 +20,7 @@ struct Arguments {
 };
 
 // What a sub-command accepts, and its help text.
-struct CommandSpec {
+struct CommandSyntax {
     const char* name;
     const char* help;
     std::set<QByteArray> valued;  // options that take a value
@@ -33,7 +33,7 @@ struct UsageError {
 };
 
 // Parses the words after the sub-command's name. Throws UsageError.
-Arguments ParseArguments(const std::vector<QByteArray>& words, const CommandSpec& spec);
+Arguments ParseArguments(const std::vector<QByteArray>& words, const CommandSyntax& syntax);
 
 // A whole number of at least `minimum`; throws UsageError naming the option.
 int NumberOption(const Arguments& arguments, const char* name, int fallback, int minimum);

@@ -38,7 +38,7 @@ const char kRunOptions[] =
     "                     bytes_sent\n";
 
 struct Command {
-    CommandSpec spec;
+    CommandSyntax syntax;
     int (*run)(const Arguments&);
 };
 
@@ -126,11 +126,11 @@ int main(int argc, char** argv) {
     }
     std::vector<QByteArray> words(argv + 2, argv + argc);
     for (const Command& command : Commands()) {
-        if (std::strcmp(argv[1], command.spec.name) != 0) {
+        if (std::strcmp(argv[1], command.syntax.name) != 0) {
             continue;
         }
         if (std::find(words.begin(), words.end(), "--help") != words.end()) {
-            std::fputs(command.spec.help, stdout);
+            std::fputs(command.syntax.help, stdout);
             return 0;
         }
         if (!NetworkStartup()) {
@@ -138,9 +138,9 @@ int main(int argc, char** argv) {
         }
         CatchInterrupts();
         try {
-            return command.run(ParseArguments(words, command.spec));
+            return command.run(ParseArguments(words, command.syntax));
         } catch (const UsageError& e) {
-            return Fail(e.text + "\n'varnelctl " + command.spec.name + " --help' tells more", 2);
+            return Fail(e.text + "\n'varnelctl " + command.syntax.name + " --help' tells more", 2);
         } catch (const CommandError& e) {
             return Fail(e.text, 2);
         }

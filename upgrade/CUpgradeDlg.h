@@ -68,7 +68,6 @@ public:
     bool m_bStatusShown = false;
     QString m_strUserId;
     QString m_strPassword;
-    QString m_strUploadRoot;
     CIPAddressCtrl* m_ctlAddress;
     QTreeWidget* m_ctlList;
     std::array<QIcon, 5> m_imageList;

@@ -31,7 +31,6 @@ TransferResult CUpgradeDlg::UploadAddressBook(QString sourcePath, const DeviceEn
 }
 
 TransferResult CUpgradeDlg::UploadFirmware(QString firmwareFolder, const DeviceEntry& device) {
-    m_strUploadRoot = firmwareFolder;
     return ::UploadFirmware(firmwareFolder, device, m_dlgProgress, m_hooks);
 }
 
