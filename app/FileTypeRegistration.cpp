@@ -145,7 +145,8 @@ bool RegisterFileType(const QString& extension, const QString& typeName, int ico
     Store(mimeApps,
           WithDefault(ReadOrEmpty(mimeApps), MimeType(typeName), DesktopEntryName(typeName)));
 
-    if (newlyCreated) {
+    // Only a package that was written is worth the desktop's attention.
+    if (newlyCreated && QFile::exists(package)) {
         QProcess::execute("update-mime-database", {dataHome + "/mime"});
         QProcess::execute("update-desktop-database", {dataHome + "/applications"});
     }
