@@ -12,8 +12,8 @@ QString ToolTip(int command);
 
 inline const QString AppName = QStringLiteral("Varnel Pro");
 inline const QString Version = QStringLiteral("Version 1.0.0");
-inline const QString MakerSite = QStringLiteral("https://varnel.example.com/");
-inline const QString MakerSiteCaption = QStringLiteral("varnel.example.com");
+inline const QString MakerSite = QStringLiteral("https://example.com/");
+inline const QString MakerSiteCaption = QStringLiteral("example.com");
 
 inline const QString SocketError = QStringLiteral("Socket error!");
 inline const QString UnknownFormat = QStringLiteral("Formato non riconosciuto!");
