@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "ProgressBarModel.h"
 
@@ -23,4 +24,25 @@ public:
     // Called regularly while a transfer waits or moves data. Returning false
     // aborts the transfer, which then fails.
     virtual bool Poll() { return true; }
+};
+
+// A progress window nobody sees, for work without windows. Its Poll answers
+// what the given function answers (true without one).
+class SilentProgress : public ProgressReport {
+public:
+    explicit SilentProgress(std::function<bool()> poll = {}) : m_poll(std::move(poll)) {}
+
+    void Reset() override {}
+    void SetCaption(const QString&) override {}
+    void SetLine1(const QString&) override {}
+    void SetLine2(const QString&) override {}
+    ProgressBarModel& StepBar() override { return m_step; }
+    ProgressBarModel& TotalBar() override { return m_total; }
+    void Refresh() override {}
+    void Hide() override {}
+    bool Poll() override { return !m_poll || m_poll(); }
+
+private:
+    std::function<bool()> m_poll;
+    ProgressBarModel m_step, m_total;
 };

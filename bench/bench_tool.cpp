@@ -13,21 +13,6 @@
 
 namespace {
 
-class SilentProgress : public ProgressReport {
-public:
-    void Reset() override {}
-    void SetCaption(const QString&) override {}
-    void SetLine1(const QString&) override {}
-    void SetLine2(const QString&) override {}
-    ProgressBarModel& StepBar() override { return m_bar; }
-    ProgressBarModel& TotalBar() override { return m_bar; }
-    void Refresh() override {}
-    void Hide() override {}
-
-private:
-    ProgressBarModel m_bar;
-};
-
 double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }

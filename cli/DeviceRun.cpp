@@ -41,23 +41,6 @@ bool Retryable(Outcome outcome) {
 
 namespace {
 
-// A transfer's progress, seen by nobody but the interrupt.
-class QuietProgress : public ProgressReport {
-public:
-    void Reset() override {}
-    void SetCaption(const QString&) override {}
-    void SetLine1(const QString&) override {}
-    void SetLine2(const QString&) override {}
-    ProgressBarModel& StepBar() override { return m_step; }
-    ProgressBarModel& TotalBar() override { return m_total; }
-    void Refresh() override {}
-    void Hide() override {}
-    bool Poll() override { return !Interrupted(); }
-
-private:
-    ProgressBarModel m_step, m_total;
-};
-
 // The lines on stderr, one writer at a time.
 class Display {
 public:
@@ -106,6 +89,8 @@ private:
     bool m_bar;
 };
 
+bool Continuing() { return !Interrupted(); }
+
 // Sleeps, waking early when the run is interrupted.
 void Pause(double seconds) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
@@ -117,7 +102,7 @@ void Pause(double seconds) {
 DeviceOutcome Attempts(const Device& device, const DeviceJob& job, const RunOptions& options) {
     DeviceOutcome result{device, Outcome::NotReached, 0, 0, 0};
     const auto start = std::chrono::steady_clock::now();
-    QuietProgress progress;
+    SilentProgress progress(&Continuing);
     for (int attempt = 0; attempt <= options.retries && !Interrupted(); ++attempt) {
         if (attempt > 0) {
             Pause(options.retryPause * attempt);
