@@ -11,6 +11,7 @@
 #include "CAddressBookDlg.h"
 #include "CIPAddressCtrl.h"
 #include "FileSizeLimit.h"
+#include "ListRows.h"
 #include "ModalWindows.h"
 #include "Platform.h"
 
@@ -34,19 +35,8 @@ protected:
         dlg.OnInitDialog();
         dlg.show();
     }
-    void Select(std::initializer_list<int> rows) {
-        dlg.m_ctlRecordList->clearSelection();
-        for (int row : rows) {
-            dlg.m_ctlRecordList->topLevelItem(row)->setSelected(true);
-        }
-    }
-    QStringList Column(int column) {
-        QStringList texts;
-        for (int row = 0; row < dlg.m_ctlRecordList->topLevelItemCount(); ++row) {
-            texts << dlg.m_ctlRecordList->topLevelItem(row)->text(column);
-        }
-        return texts;
-    }
+    void Select(std::initializer_list<int> rows) { SelectRows(dlg.m_ctlRecordList, rows); }
+    QStringList Column(int column) { return ColumnTexts(dlg.m_ctlRecordList, column); }
     int VisiblePreset() {
         int visible = -1;
         for (int i = 0; i < 4; ++i) {

@@ -10,6 +10,7 @@
 #include "CUpgradeDlg.h"
 #include "DeviceList.h"
 #include "FileSizeLimit.h"
+#include "ListRows.h"
 #include "ModalWindows.h"
 #include "ResourceIds.h"
 #include "TestFiles.h"
@@ -40,19 +41,8 @@ protected:
             dlg.OnAdd();
         }
     }
-    void Select(std::initializer_list<int> rows) {
-        dlg.m_ctlList->clearSelection();
-        for (int row : rows) {
-            dlg.m_ctlList->topLevelItem(row)->setSelected(true);
-        }
-    }
-    QStringList Column(int column) {
-        QStringList texts;
-        for (int row = 0; row < dlg.RowCount(); ++row) {
-            texts << dlg.m_ctlList->topLevelItem(row)->text(column);
-        }
-        return texts;
-    }
+    void Select(std::initializer_list<int> rows) { SelectRows(dlg.m_ctlList, rows); }
+    QStringList Column(int column) { return ColumnTexts(dlg.m_ctlList, column); }
 
     CUpgradeDlg dlg;
     QTemporaryDir dir;
