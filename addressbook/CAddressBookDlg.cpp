@@ -81,15 +81,6 @@ CAddressBookDlg::CAddressBookDlg() : m_hIcon(icons::Path(ids::IconApplication)) 
     for (int i = 1; i < 4; ++i) {
         m_presetEdits[i]->hide();
     }
-
-    m_commands.Bind(ids::CmdNew, [this] { OnNew(); });
-    m_commands.Bind(ids::CmdOpen, [this] { OnOpen(); });
-    m_commands.Bind(ids::CmdSave, [this] { OnSave(); });
-    m_commands.Bind(ids::CmdExit, [this] { OnOK(); });
-    m_commands.Bind(ids::CmdAdd, [this] { OnAdd(); });
-    m_commands.Bind(ids::CmdModify, [this] { OnModify(); });
-    m_commands.Bind(ids::CmdDelete, [this] { OnDelete(); });
-    m_commands.Bind(ids::CmdResetFields, [this] { OnResetFields(); });
 }
 
 bool CAddressBookDlg::OnInitDialog() {

@@ -21,13 +21,13 @@ public:
     bool OnInitDialog() override;
     void OnOK() override;  // Exit, and Enter outside the buttons
 
-    void OnNew();
-    void OnOpen();
-    void OnSave();
-    void OnAdd();
-    void OnModify();
-    void OnDelete();
-    void OnResetFields();
+    void OnNew() override;
+    void OnOpen() override;
+    void OnSave() override;
+    void OnAdd() override;
+    void OnModify() override;
+    void OnDelete() override;
+    void OnResetFields() override;
     void LoadSelectedRow();
 
     // Writes the form's telephone number, presets and the gateway port into their edits.

@@ -27,6 +27,14 @@ const CommandSet::Menu CListWindow::kHelpMenu{
 CListWindow::CListWindow() : m_commands(this) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    m_commands.Bind(ids::CmdNew, [this] { OnNew(); });
+    m_commands.Bind(ids::CmdOpen, [this] { OnOpen(); });
+    m_commands.Bind(ids::CmdSave, [this] { OnSave(); });
+    m_commands.Bind(ids::CmdExit, [this] { OnOK(); });
+    m_commands.Bind(ids::CmdAdd, [this] { OnAdd(); });
+    m_commands.Bind(ids::CmdModify, [this] { OnModify(); });
+    m_commands.Bind(ids::CmdDelete, [this] { OnDelete(); });
+    m_commands.Bind(ids::CmdResetFields, [this] { OnResetFields(); });
     m_commands.Bind(ids::CmdHelp, [] { WinHelp(); });
     m_commands.Bind(ids::CmdAbout, [] { CAboutDlg().DoModal(); });
 }

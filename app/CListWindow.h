@@ -8,11 +8,20 @@ class QTreeWidget;
 
 // What the two list windows (the address book editor and the upgrade window)
 // share: a menu bar with a toolbar below it, the four record buttons, a list in
-// report view with several rows selectable, and the Help and About commands.
+// report view with several rows selectable, the File and Record commands bound
+// to the handlers below, and the Help and About commands.
 class CListWindow : public CDialog {
     Q_OBJECT
 public:
     CommandSet& Commands() { return m_commands; }
+
+    virtual void OnNew() = 0;
+    virtual void OnOpen() = 0;
+    virtual void OnSave() = 0;
+    virtual void OnAdd() = 0;
+    virtual void OnModify() = 0;
+    virtual void OnDelete() = 0;
+    virtual void OnResetFields() = 0;
 
 protected:
     CListWindow();

@@ -116,8 +116,11 @@ QByteArray WithDefault(const QByteArray& list, const QString& mimeType, const QS
 }
 
 QByteArray ReadOrEmpty(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    try {
+        return ReadWholeFile(path);
+    } catch (const FileError&) {
+        return {};
+    }
 }
 
 QByteArray IconPicture(int iconPosition) {

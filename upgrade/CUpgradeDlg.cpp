@@ -69,14 +69,6 @@ CUpgradeDlg::CUpgradeDlg() {
     connect(m_ctlList, &QTreeWidget::itemChanged, this, &CUpgradeDlg::ShowSelectedRow);
     connect(m_ctlList->model(), &QAbstractItemModel::rowsInserted, this, &CUpgradeDlg::FitColumns);
 
-    m_commands.Bind(ids::CmdNew, [this] { OnNew(); });
-    m_commands.Bind(ids::CmdOpen, [this] { OnOpen(); });
-    m_commands.Bind(ids::CmdSave, [this] { OnSave(); });
-    m_commands.Bind(ids::CmdExit, [this] { accept(); });
-    m_commands.Bind(ids::CmdAdd, [this] { OnAdd(); });
-    m_commands.Bind(ids::CmdModify, [this] { OnModify(); });
-    m_commands.Bind(ids::CmdDelete, [this] { OnDelete(); });
-    m_commands.Bind(ids::CmdResetFields, [this] { OnResetFields(); });
     m_commands.Bind(ids::CmdCheckConnections, [this] { OnCheckConnections(); });
     m_commands.Bind(ids::CmdUpgradeSelection, [this] { OnUpgradeSelection(); });
     m_commands.Bind(ids::CmdUpgradeList, [this] { OnUpgradeList(); });

@@ -36,13 +36,13 @@ public:
     bool OnInitDialog() override;
 
     // Editing commands.
-    void OnNew();
-    void OnOpen();
-    void OnSave();
-    void OnAdd();
-    void OnModify();
-    void OnDelete();
-    void OnResetFields();
+    void OnNew() override;
+    void OnOpen() override;
+    void OnSave() override;
+    void OnAdd() override;
+    void OnModify() override;
+    void OnDelete() override;
+    void OnResetFields() override;
     void ShowSelectedRow();
     void ClearStatuses();
 
